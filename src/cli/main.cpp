@@ -1,22 +1,39 @@
 // tanteo-cli: the program's core from the command line.
+#include <array>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "cli/orden.h"
 
 namespace {
 
-constexpr std::string_view kAyuda =
-    "Uso: tanteo-cli ORDEN [ARGUMENTOS]\n"
-    "\n"
-    "Órdenes:\n"
-    "  --help    muestra esta ayuda\n";
+using tanteo::cli::Orden;
+
+// The subcommands, one source file each.
+constexpr std::array<Orden, 0> kOrdenes = {};
+
+void Ayuda(std::FILE* salida) {
+  std::string texto = "Uso: tanteo-cli ORDEN [ARGUMENTOS]\n\nÓrdenes:\n";
+  for (const Orden& orden : kOrdenes) texto += "  " + std::string(orden.uso) + "\n";
+  texto += "  --help\n";
+  std::fputs(texto.c_str(), salida);
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc >= 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
-    std::fwrite(kAyuda.data(), 1, kAyuda.size(), stdout);
-    return 0;
+  const std::vector<std::string_view> argumentos(argv + 1, argv + argc);
+  if (!argumentos.empty() && (argumentos[0] == "--help" || argumentos[0] == "-h")) {
+    Ayuda(stdout);
+    return tanteo::cli::kExito;
   }
-  std::fwrite(kAyuda.data(), 1, kAyuda.size(), stderr);
-  return 2;
+  if (!argumentos.empty()) {
+    for (const Orden& orden : kOrdenes) {
+      if (orden.nombre == argumentos[0]) return orden.ejecutar({argumentos.begin() + 1, argumentos.end()});
+    }
+  }
+  Ayuda(stderr);
+  return tanteo::cli::kUso;
 }

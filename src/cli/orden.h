@@ -1,0 +1,20 @@
+// One subcommand of tanteo-cli. Each lives in its own source file and is listed in main.cpp.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace tanteo::cli {
+
+// Exit statuses: 0 success, 1 an error reported on standard error, 2 a usage error.
+inline constexpr int kExito = 0;
+inline constexpr int kError = 1;
+inline constexpr int kUso = 2;
+
+struct Orden {
+  std::string_view nombre;
+  std::string_view uso;  // one line for --help, e.g. "listar FICHERO"
+  int (*ejecutar)(const std::vector<std::string_view>& argumentos);
+};
+
+}  // namespace tanteo::cli
