@@ -1,4 +1,5 @@
-// The logic of the reduction settings screen (frmReduccion).
+// The logic of the reduction settings screen (frmReduccion). imgActivar toggles the
+// reduction row of the filter list (PantallaFiltro); imgVolver hands back the settings.
 #pragma once
 
 #include <array>
@@ -14,6 +15,7 @@ namespace tanteo {
 class FrmReduccion : public PantallaFiltro {
  public:
   static constexpr std::string_view kTitulo = "Reducción";
+  static constexpr std::string_view kTituloOpciones = "Opciones Generales";
   static constexpr std::array<std::string_view, 5> kTiposReduccion = {
       "Sin reducción", "Reducción al 5", "Reducción al 4", "Reducción al 3", "Reducción al 2",
   };
