@@ -16,6 +16,11 @@ void Combinacion::MarcarCambiada() {
   guardadaXML = false;
 }
 
+void Combinacion::ReiniciarFiltros() {
+  InicializarFiltros(filtros, reduccion);
+  lstFiltros.ReiniciarTrasNuevo(filtros);
+}
+
 void Combinacion::Recontar() {
   apuestas.TotalApuestas = base.Recuento();
   contadores.lblApuIniciales = FormatoCuenta(apuestas.TotalApuestas);

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "conditions/ajustes_filtros.h"
+#include "conditions/lista_filtros.h"
+#include "engine/ajustes_reduccion.h"
 #include "engine/almacen_apuestas.h"
 #include "engine/base_pronostico.h"
 #include "engine/interaccion.h"
@@ -30,10 +33,15 @@ class Combinacion {
   BasePronostico base;
   AlmacenApuestas apuestas;
   Contadores contadores;
+  ListaFiltros lstFiltros;
+  AjustesFiltros filtros;  // every filter's settings, their pages and EliminadasFiltro
+  Reduccion reduccion;
 
   bool cambiadaDesdeGeneracion = false;
   bool guardadaXML = true;
   bool ocupada = false;   // busy mark: a conditioning run works
+  bool bloqueada = false;  // screen locked: the controls that start operations are disabled
+  bool indicacionProgreso = false;  // Timer1 recolours the conditioned-bets counter
   bool cargando = false;  // loading mark: start-up in progress
   TipoCombinacion tipo = TipoCombinacion::PronosticoManual;
   TipoCombinacion tipoAnterior = TipoCombinacion::PronosticoManual;
@@ -55,6 +63,10 @@ class Combinacion {
   void Desarrollar();
 
   void MarcarCambiada();
+
+  // Filter and reduction settings to their defaults, counters 0, pages 1, and the filter
+  // list as a new combination shows it.
+  void ReiniciarFiltros();
 };
 
 inline constexpr std::string_view kPreguntaCambiarVista =
