@@ -1,0 +1,39 @@
+#include "formats/lectura_apuestas.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tanteo {
+
+std::string ErrorImportarFichero(std::string_view descripcion) {
+  return "ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (" + std::string(descripcion) + ")";
+}
+
+bool InformarLectura(const ResultadoLectura& lectura, Interaccion& interaccion) {
+  if (lectura.limiteSuperado) interaccion.Aviso(kAvisoLimiteApuestas);
+  if (!lectura.ok) {
+    interaccion.Error(ErrorImportarFichero(lectura.descripcion));
+  } else if (lectura.caracteresDesconocidos) {
+    interaccion.Aviso(kAvisoCaracteresDesconocidos);
+  } else if (lectura.apuestas == 0) {
+    interaccion.Aviso(kAvisoCeroApuestas);
+  }
+  return lectura.ok;
+}
+
+AcumuladorApuestas::AcumuladorApuestas(TablaApuestas& destino, std::int32_t reserva, const OpcionesLectura& opciones)
+    : destino_(destino),
+      opciones_(opciones),
+      hastaAvance_(opciones.cada > 0 && opciones.avance ? opciones.cada : -1) {
+  destino_.Redimensionar(std::clamp(reserva, 1, kEspacioApuestas));
+}
+
+void AcumuladorApuestas::Crecer() {
+  const std::int32_t filas = static_cast<std::int32_t>(std::min<std::int64_t>(2ll * destino_.Filas(), kEspacioApuestas));
+  TablaApuestas mayor;
+  mayor.Redimensionar(filas);
+  std::memcpy(mayor.Datos(), destino_.Datos(), static_cast<std::size_t>(cuenta_) * kBytesApuesta);
+  destino_ = std::move(mayor);
+}
+
+}  // namespace tanteo
