@@ -1,5 +1,5 @@
-// The one entry for every screen that opens a bets file: the open dialog, the choice of
-// reader by the file's extension, and the file-name rules of the bets writers.
+// The one entry for every screen that opens a bets file: the open dialog and the choice of
+// reader by the file's extension.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +8,7 @@
 
 #include "engine/interaccion.h"
 #include "formats/lectura_apuestas.h"
+#include "formats/nombres_fichero.h"
 
 namespace tanteo {
 
@@ -19,13 +20,6 @@ DialogoFichero DialogoAbrirApuestas();
 
 // Whether the extension of the file name (the text after its last ".") is "TTO", in any case.
 bool EsFicheroTTO(std::string_view ruta);
-
-// The path with the extension of its file name (from its last ".") replaced by
-// `extension`, which is appended when the name has none.
-std::string CambiarExtension(std::string_view ruta, std::string_view extension);
-
-// The file name without its folder.
-std::string NombreSinCarpeta(std::string_view ruta);
 
 // Reads a TTO file when EsFicheroTTO, a TXT file otherwise.
 ResultadoLectura LeerFicheroApuestas(const std::filesystem::path& ruta, TablaApuestas& destino,

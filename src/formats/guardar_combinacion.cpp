@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "formats/fichero_tto.h"
-#include "formats/ficheros_apuestas.h"
+#include "formats/nombres_fichero.h"
 
 namespace tanteo {
 

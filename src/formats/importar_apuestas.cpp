@@ -5,6 +5,7 @@
 
 #include "engine/texto_numeros.h"
 #include "formats/ficheros_apuestas.h"
+#include "formats/nombres_fichero.h"
 
 namespace tanteo {
 namespace {

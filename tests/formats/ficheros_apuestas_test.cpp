@@ -1,4 +1,5 @@
 #include "formats/ficheros_apuestas.h"
+#include "formats/nombres_fichero.h"
 
 #include <gtest/gtest.h>
 
