@@ -17,4 +17,8 @@ struct Orden {
   int (*ejecutar)(const std::vector<std::string_view>& argumentos);
 };
 
+// The subcommands, each in its own source file.
+int OrdenListar(const std::vector<std::string_view>& argumentos);     // orden_listar.cpp
+int OrdenConvertir(const std::vector<std::string_view>& argumentos);  // orden_convertir.cpp
+
 }  // namespace tanteo::cli
