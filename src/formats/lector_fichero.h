@@ -32,7 +32,7 @@ class LectorFichero {
   // Consumes `n` bytes of those Ver returned.
   void Avanzar(std::size_t n) { inicio_ += static_cast<std::ptrdiff_t>(n); }
 
-  static constexpr std::size_t kBloque = 1 << 20;
+  static constexpr std::size_t kBloque = 1 << 17;
 
  private:
   void Rellenar(std::size_t n);

@@ -24,8 +24,14 @@ bool InformarLectura(const ResultadoLectura& lectura, Interaccion& interaccion) 
 AcumuladorApuestas::AcumuladorApuestas(TablaApuestas& destino, std::int32_t reserva, const OpcionesLectura& opciones)
     : destino_(destino),
       opciones_(opciones),
-      hastaAvance_(opciones.cada > 0 && opciones.avance ? opciones.cada : -1) {
+      hastaAvance_(opciones.cada > 0 && opciones.avance ? opciones.cada : 0) {
   destino_.Redimensionar(std::clamp(reserva, 1, kEspacioApuestas));
+}
+
+std::int32_t AcumuladorApuestas::Cabida(std::int32_t n) {
+  if (cuenta_ == destino_.Filas() && !Lleno()) Crecer();
+  n = std::min(n, destino_.Filas() - cuenta_);
+  return hastaAvance_ > 0 ? std::min(n, hastaAvance_) : n;
 }
 
 void AcumuladorApuestas::Crecer() {

@@ -53,8 +53,18 @@ class AcumuladorApuestas {
 
   void Anadir(const std::uint8_t* apuesta) {
     if (cuenta_ == destino_.Filas()) Crecer();
-    std::memcpy(destino_.Fila(++cuenta_), apuesta, kBytesApuesta);
-    if (--hastaAvance_ == 0) {
+    std::memcpy(destino_.Fila(cuenta_ + 1), apuesta, kBytesApuesta);
+    Confirmar(1);
+  }
+
+  // For readers that write rows in place: how many of the next `n` bets fit in one go
+  // (at least one while below the limit), written from Siguiente() on and then counted with
+  // Confirmar. The table keeps two spare bytes after its last row.
+  std::int32_t Cabida(std::int32_t n);
+  std::uint8_t* Siguiente() { return destino_.Fila(cuenta_ + 1); }
+  void Confirmar(std::int32_t k) {
+    cuenta_ += k;
+    if (hastaAvance_ > 0 && (hastaAvance_ -= k) == 0) {
       hastaAvance_ = opciones_.cada;
       opciones_.avance(cuenta_);
     }
@@ -66,7 +76,7 @@ class AcumuladorApuestas {
   TablaApuestas& destino_;
   const OpcionesLectura& opciones_;
   std::int32_t cuenta_ = 0;
-  std::int32_t hastaAvance_;  // bets to go before the next call of `avance` (-1: never)
+  std::int32_t hastaAvance_;  // bets to go before the next call of `avance` (0: never)
 };
 
 }  // namespace tanteo

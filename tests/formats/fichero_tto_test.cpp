@@ -60,11 +60,13 @@ TEST(FicheroTTO, CabeceraEnWindows1252YResultadosFueraDeRangoSinCodigo) {
 TEST(FicheroTTO, RegistrosDeOtraFormaSeSeparanPorLasComas) {
   pruebas::CarpetaTemporal dir;
   const auto ruta = dir / "otra.tto";
-  pruebas::EscribirBytes(ruta, FicheroTTO({"cabecera", "3", "mm,0m,12,21,22,2M,sobra", "0-0,01,02,M0,MM,11", "1,02,M,MM,,11"}));
+  pruebas::EscribirBytes(ruta, FicheroTTO({"cabecera", "5", "mm,0m,12,21,22,2M,sobra", "0-0,01,02,M0,MM,11",
+                                           "3-,01,02,M0,mm,11", "1,02,M,MM,,11", "M2,M1,M0,2M,22,21"}));
   TablaApuestas leidas;
   const ResultadoLectura r = LeerFicheroTTO(ruta, leidas);
   ASSERT_TRUE(r.ok) << r.descripcion;
-  EXPECT_EQ(Compactas(leidas, 3), (std::vector<std::string>{"MM0M1221222M", "000102M0MM11", "000200MM0011"}));
+  EXPECT_EQ(Compactas(leidas, r.apuestas), (std::vector<std::string>{"MM0M1221222M", "000102M0MM11", "000102M0MM11",
+                                                                       "000200MM0011", "M2M1M02M2221"}));
 }
 
 TEST(FicheroTTO, FicherosRotosFallanSinDejarNada) {
