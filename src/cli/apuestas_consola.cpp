@@ -6,10 +6,12 @@
 
 namespace tanteo::cli {
 
-std::optional<std::int32_t> LeerApuestasConsola(std::string_view ruta, TablaApuestas& destino, InteraccionConsola& consola) {
-  const ResultadoLectura lectura = LeerFicheroApuestas(std::string(ruta), destino);
+std::optional<ApuestasLeidas> LeerApuestasConsola(std::string_view ruta, InteraccionConsola& consola) {
+  ApuestasLeidas leidas;
+  const ResultadoLectura lectura = LeerFicheroApuestas(std::string(ruta), leidas.tabla);
   if (!InformarLectura(lectura, consola)) return std::nullopt;
-  return lectura.apuestas;
+  leidas.cuenta = lectura.apuestas;
+  return leidas;
 }
 
 }  // namespace tanteo::cli

@@ -10,7 +10,12 @@
 
 namespace tanteo::cli {
 
-// The number of bets read into rows 1.. of `destino`, or nothing when the reading failed.
-std::optional<std::int32_t> LeerApuestasConsola(std::string_view ruta, TablaApuestas& destino, InteraccionConsola& consola);
+struct ApuestasLeidas {
+  TablaApuestas tabla;  // rows 1..cuenta, in file order
+  std::int32_t cuenta = 0;
+};
+
+// The bets of the file, or nothing when the reading failed.
+std::optional<ApuestasLeidas> LeerApuestasConsola(std::string_view ruta, InteraccionConsola& consola);
 
 }  // namespace tanteo::cli

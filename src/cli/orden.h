@@ -1,6 +1,8 @@
 // One subcommand of tanteo-cli. Each lives in its own source file and is listed in main.cpp.
 #pragma once
 
+#include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +12,12 @@ namespace tanteo::cli {
 inline constexpr int kExito = 0;
 inline constexpr int kError = 1;
 inline constexpr int kUso = 2;
+
+// "Uso: tanteo-cli " + uso on standard error; returns kUso.
+inline int ErrorUso(std::string_view uso) {
+  std::fputs(("Uso: tanteo-cli " + std::string(uso) + "\n").c_str(), stderr);
+  return kUso;
+}
 
 struct Orden {
   std::string_view nombre;

@@ -36,16 +36,14 @@ int OrdenConvertir(const std::vector<std::string_view>& argumentos) {
       usoCorrecto = false;
     }
   }
-  if (!usoCorrecto || ficheros.size() != 2) {
-    std::fputs("Uso: tanteo-cli convertir ENTRADA SALIDA [--cabecera TEXTO]\n", stderr);
-    return kUso;
-  }
+  if (!usoCorrecto || ficheros.size() != 2) return ErrorUso("convertir ENTRADA SALIDA [--cabecera TEXTO]");
   InteraccionConsola consola;
-  TablaApuestas apuestas;
-  const auto leidas = LeerApuestasConsola(ficheros[0], apuestas, consola);
+  const auto leidas = LeerApuestasConsola(ficheros[0], consola);
   if (!leidas) return kError;
-  const std::string texto = cabecera ? std::string(*cabecera) : TipoSistemaPresente(apuestas, *leidas);
-  return GuardarFicheroApuestas(std::string(ficheros[1]), texto, apuestas, *leidas, nullptr, consola) ? kExito : kError;
+  const std::string texto = cabecera ? std::string(*cabecera) : TipoSistemaPresente(leidas->tabla, leidas->cuenta);
+  return GuardarFicheroApuestas(std::string(ficheros[1]), texto, leidas->tabla, leidas->cuenta, nullptr, consola)
+             ? kExito
+             : kError;
 }
 
 }  // namespace tanteo::cli

@@ -9,20 +9,16 @@
 namespace tanteo::cli {
 
 int OrdenListar(const std::vector<std::string_view>& argumentos) {
-  if (argumentos.size() != 1) {
-    std::fputs("Uso: tanteo-cli listar FICHERO\n", stderr);
-    return kUso;
-  }
+  if (argumentos.size() != 1) return ErrorUso("listar FICHERO");
   InteraccionConsola consola;
-  TablaApuestas apuestas;
-  const auto leidas = LeerApuestasConsola(argumentos[0], apuestas, consola);
+  const auto leidas = LeerApuestasConsola(argumentos[0], consola);
   if (!leidas) return kError;
 
   std::string bloque;
-  for (std::int32_t fila = 1; fila <= *leidas; ++fila) {
-    bloque += ApuestaCompacta(apuestas.Fila(fila));
+  for (std::int32_t fila = 1; fila <= leidas->cuenta; ++fila) {
+    bloque += ApuestaCompacta(leidas->tabla.Fila(fila));
     bloque += '\n';
-    if (bloque.size() >= (1u << 16) || fila == *leidas) {
+    if (bloque.size() >= (1u << 16) || fila == leidas->cuenta) {
       if (std::fwrite(bloque.data(), 1, bloque.size(), stdout) != bloque.size()) return kError;
       bloque.clear();
     }

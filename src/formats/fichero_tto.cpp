@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <exception>
 #include <memory>
 #include <stdexcept>
 
@@ -232,8 +231,7 @@ std::string LeerApuestas(LectorFichero& fichero, std::int32_t total, AcumuladorA
 
 ResultadoLectura LeerFicheroTTO(const std::filesystem::path& ruta, TablaApuestas& destino,
                                 const OpcionesLectura& opciones) {
-  ResultadoLectura r;
-  try {
+  return LecturaProtegida(destino, [&](ResultadoLectura& r) {
     LectorFichero fichero(ruta);
     std::string_view registro;
     if (!fichero.Abierto()) {
@@ -251,14 +249,7 @@ ResultadoLectura LeerFicheroTTO(const std::filesystem::path& ruta, TablaApuestas
       r.apuestas = acumulador.Cuenta();
       r.ok = r.descripcion.empty();
     }
-  } catch (const std::exception& e) {
-    r.descripcion = e.what();
-  }
-  if (!r.ok) {
-    destino.Liberar();
-    r.apuestas = 0;
-  }
-  return r;
+  });
 }
 
 ResultadoEscritura EscribirFicheroTTO(const std::filesystem::path& ruta, std::string_view cabecera,

@@ -1,7 +1,6 @@
 #include "formats/fichero_txt.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "formats/lector_fichero.h"
 
@@ -15,12 +14,11 @@ constexpr std::int64_t kBytesMinimosLinea = 14;
 
 ResultadoLectura LeerFicheroTXT(const std::filesystem::path& ruta, TablaApuestas& destino,
                                 const OpcionesLectura& opciones) {
-  ResultadoLectura r;
-  try {
+  return LecturaProtegida(destino, [&](ResultadoLectura& r) {
     LectorFichero fichero(ruta);
     if (!fichero.Abierto()) {
       r.descripcion = fichero.Error();
-      return r;
+      return;
     }
     const auto reserva = std::min<std::int64_t>(fichero.Tamano() / kBytesMinimosLinea + 2, kEspacioApuestas);
     AcumuladorApuestas acumulador(destino, static_cast<std::int32_t>(reserva), opciones);
@@ -43,14 +41,7 @@ ResultadoLectura LeerFicheroTXT(const std::filesystem::path& ruta, TablaApuestas
     r.apuestas = acumulador.Cuenta();
     r.descripcion = fichero.Error();
     r.ok = r.descripcion.empty();
-  } catch (const std::exception& e) {
-    r.descripcion = e.what();
-  }
-  if (!r.ok) {
-    destino.Liberar();
-    r.apuestas = 0;
-  }
-  return r;
+  });
 }
 
 }  // namespace tanteo

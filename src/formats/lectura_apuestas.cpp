@@ -1,6 +1,7 @@
 #include "formats/lectura_apuestas.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 namespace tanteo {
@@ -19,6 +20,21 @@ bool InformarLectura(const ResultadoLectura& lectura, Interaccion& interaccion) 
     interaccion.Aviso(kAvisoCeroApuestas);
   }
   return lectura.ok;
+}
+
+ResultadoLectura LecturaProtegida(TablaApuestas& destino, const std::function<void(ResultadoLectura&)>& leer) {
+  ResultadoLectura r;
+  try {
+    leer(r);
+  } catch (const std::exception& e) {
+    r.ok = false;
+    r.descripcion = e.what();
+  }
+  if (!r.ok) {
+    destino.Liberar();
+    r.apuestas = 0;
+  }
+  return r;
 }
 
 AcumuladorApuestas::AcumuladorApuestas(TablaApuestas& destino, std::int32_t reserva, const OpcionesLectura& opciones)

@@ -42,6 +42,10 @@ std::string ErrorImportarFichero(std::string_view descripcion);
 // Returns the reading's success.
 bool InformarLectura(const ResultadoLectura& lectura, Interaccion& interaccion);
 
+// Runs `leer`, which fills the result of a reading into `destino`. An exception becomes
+// the failure's description; a failed reading releases `destino` and counts no bets.
+ResultadoLectura LecturaProtegida(TablaApuestas& destino, const std::function<void(ResultadoLectura&)>& leer);
+
 // Appends bets to a table, enlarging it when a further bet needs room, up to 16,777,216.
 class AcumuladorApuestas {
  public:

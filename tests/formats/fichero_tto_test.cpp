@@ -103,10 +103,11 @@ TEST(FicheroTTO, FicherosRotosFallanSinDejarNada) {
     EXPECT_EQ(r.apuestas, 0) << c.nombre;
     EXPECT_TRUE(destino.Vacia()) << c.nombre;
   }
-  TablaApuestas destino;
+  TablaApuestas destino = TablaDe({"111111111111"});
   const ResultadoLectura r = LeerFicheroTTO(dir / "no-existe.tto", destino);
   EXPECT_FALSE(r.ok);
   EXPECT_FALSE(r.descripcion.empty());
+  EXPECT_TRUE(destino.Vacia());
 }
 
 TEST(FicheroTTO, CuentaPorEncimaDelLimiteAvisaYSeRecorta) {

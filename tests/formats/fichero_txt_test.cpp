@@ -66,8 +66,8 @@ TEST(FicheroTXT, CreceMasAllaDeLaPrimeraEstimacionYAvisaDelAvance) {
 
 TEST(FicheroTXT, FicheroIlegibleFalla) {
   pruebas::CarpetaTemporal dir;
-  TablaApuestas t;
   for (const auto& ruta : {dir / "no-existe.txt", dir.Ruta()}) {
+    TablaApuestas t = pruebas::TablaDe({"111111111111"});
     const ResultadoLectura r = LeerFicheroTXT(ruta, t);
     EXPECT_FALSE(r.ok) << ruta;
     EXPECT_FALSE(r.descripcion.empty()) << ruta;
