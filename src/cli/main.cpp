@@ -13,8 +13,8 @@ using tanteo::cli::Orden;
 
 // The subcommands, one source file each.
 constexpr std::array kOrdenes = {
-    Orden{"listar", "listar FICHERO", tanteo::cli::OrdenListar},
-    Orden{"convertir", "convertir ENTRADA SALIDA [--cabecera TEXTO]", tanteo::cli::OrdenConvertir},
+    Orden{"listar", tanteo::cli::kUsoListar, tanteo::cli::OrdenListar},
+    Orden{"convertir", tanteo::cli::kUsoConvertir, tanteo::cli::OrdenConvertir},
 };
 
 void Ayuda(std::FILE* salida) {

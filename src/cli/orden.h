@@ -25,8 +25,10 @@ struct Orden {
   int (*ejecutar)(const std::vector<std::string_view>& argumentos);
 };
 
-// The subcommands, each in its own source file.
-int OrdenListar(const std::vector<std::string_view>& argumentos);     // orden_listar.cpp
+// The subcommands, each in its own source file, and their usage lines.
+int OrdenListar(const std::vector<std::string_view>& argumentos);  // orden_listar.cpp
+inline constexpr std::string_view kUsoListar = "listar FICHERO";
 int OrdenConvertir(const std::vector<std::string_view>& argumentos);  // orden_convertir.cpp
+inline constexpr std::string_view kUsoConvertir = "convertir ENTRADA SALIDA [--cabecera TEXTO]";
 
 }  // namespace tanteo::cli

@@ -36,7 +36,7 @@ int OrdenConvertir(const std::vector<std::string_view>& argumentos) {
       usoCorrecto = false;
     }
   }
-  if (!usoCorrecto || ficheros.size() != 2) return ErrorUso("convertir ENTRADA SALIDA [--cabecera TEXTO]");
+  if (!usoCorrecto || ficheros.size() != 2) return ErrorUso(kUsoConvertir);
   InteraccionConsola consola;
   const auto leidas = LeerApuestasConsola(ficheros[0], consola);
   if (!leidas) return kError;

@@ -9,7 +9,7 @@
 namespace tanteo::cli {
 
 int OrdenListar(const std::vector<std::string_view>& argumentos) {
-  if (argumentos.size() != 1) return ErrorUso("listar FICHERO");
+  if (argumentos.size() != 1) return ErrorUso(kUsoListar);
   InteraccionConsola consola;
   const auto leidas = LeerApuestasConsola(argumentos[0], consola);
   if (!leidas) return kError;
