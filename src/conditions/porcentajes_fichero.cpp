@@ -9,7 +9,7 @@
 #include "formats/escritura_atomica.h"
 #include "formats/lector_fichero.h"
 #include "formats/nombres_fichero.h"
-#include "formats/texto_windows1252.h"
+#include "formats/windows_1252.h"
 
 namespace tanteo {
 namespace {

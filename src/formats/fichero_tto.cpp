@@ -9,7 +9,7 @@
 #include "engine/texto_numeros.h"
 #include "formats/encriptar_texto.h"
 #include "formats/lector_fichero.h"
-#include "formats/texto_windows1252.h"
+#include "formats/windows_1252.h"
 
 namespace tanteo {
 namespace {

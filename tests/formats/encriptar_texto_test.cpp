@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "formats/texto_windows1252.h"
-
 namespace tanteo {
 namespace {
 
@@ -42,13 +40,6 @@ TEST(EncriptarTexto, ElFlujoPrecalculadoEsElDeLaClaveFija) {
     EXPECT_EQ(EncriptarTextoTTO(texto), EncriptarTexto(texto, kClaveTTO));
   }
   EXPECT_EQ(EncriptarTextoTTO("00,01,02,M0,MM,11"), EncriptarTextoTTO("00,01,02,M0,MM,11"));
-}
-
-TEST(TextoWindows1252, ConvierteYSustituyeLoQueNoCabe) {
-  EXPECT_EQ(Utf8AWindows1252("Combinación 1€ Œ"), "Combinaci\xF3n 1\x80 \x8C");
-  EXPECT_EQ(Utf8AWindows1252("\xC2\x81"), "\x81");  // an unassigned byte keeps its value
-  EXPECT_EQ(Utf8AWindows1252("a☃b"), "a?b");
-  EXPECT_EQ(Utf8AWindows1252("a\xF3" "b\xC3"), "a?b?");  // not UTF-8
 }
 
 }  // namespace
