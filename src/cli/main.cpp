@@ -12,7 +12,10 @@ namespace {
 using tanteo::cli::Orden;
 
 // The subcommands, one source file each.
-constexpr std::array<Orden, 0> kOrdenes = {};
+constexpr std::array kOrdenes = {
+    Orden{"listar", tanteo::cli::kUsoListar, tanteo::cli::OrdenListar},
+    Orden{"convertir", tanteo::cli::kUsoConvertir, tanteo::cli::OrdenConvertir},
+};
 
 void Ayuda(std::FILE* salida) {
   std::string texto = "Uso: tanteo-cli ORDEN [ARGUMENTOS]\n\nÓrdenes:\n";
