@@ -1,8 +1,12 @@
 #include <QApplication>
+#include <QStyleFactory>
 #include <clocale>
 
-#include "engine/combinacion.h"
+#include "engine/comandos.h"
 #include "ui/frm_principal.h"
+#include "ui/interaccion_qt.h"
+#include "ui/plataforma_qt.h"
+#include "ui/servicios_ventana.h"
 
 int main(int argc, char* argv[]) {
   QApplication aplicacion(argc, argv);
@@ -10,9 +14,15 @@ int main(int argc, char* argv[]) {
   // conversions expect the C locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("TANTEO"));
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   tanteo::Combinacion combinacion;
-  tanteo::FrmPrincipal ventana(combinacion);
+  tanteo::InteraccionQt interaccion;
+  tanteo::PlataformaQt plataforma;
+  tanteo::ServiciosVentana servicios(plataforma);
+  tanteo::ComandosPrincipal comandos(combinacion, interaccion, plataforma, servicios);
+  tanteo::FrmPrincipal ventana(comandos);
+  interaccion.PonerPadre(&ventana);
   ventana.show();
   return QApplication::exec();
 }
