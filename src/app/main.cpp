@@ -2,11 +2,7 @@
 #include <QStyleFactory>
 #include <clocale>
 
-#include "engine/comandos.h"
-#include "ui/frm_principal.h"
-#include "ui/interaccion_qt.h"
-#include "ui/plataforma_qt.h"
-#include "ui/servicios_ventana.h"
+#include "ui/programa.h"
 
 int main(int argc, char* argv[]) {
   QApplication aplicacion(argc, argv);
@@ -16,13 +12,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("TANTEO"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-  tanteo::Combinacion combinacion;
-  tanteo::InteraccionQt interaccion;
-  tanteo::PlataformaQt plataforma;
-  tanteo::ServiciosVentana servicios(plataforma);
-  tanteo::ComandosPrincipal comandos(combinacion, interaccion, plataforma, servicios);
-  tanteo::FrmPrincipal ventana(comandos);
-  interaccion.PonerPadre(&ventana);
-  ventana.show();
+  tanteo::Programa programa;
+  programa.ventana.show();
   return QApplication::exec();
 }

@@ -100,6 +100,32 @@ QFont FuenteLista() {
   return fuente;
 }
 
+QLabel* TituloColumna(const QString& texto, QWidget* padre) {
+  auto* titulo = new QLabel(texto, padre);
+  titulo->setFixedHeight(18);
+  titulo->setStyleSheet(QStringLiteral("color:#1F3A5F; font-weight:bold;"));
+  return titulo;
+}
+
+// The grid of one base view, its rows as high as the team boxes beside it.
+QGridLayout* RejillaVista(QFrame* vista, const char* nombre) {
+  vista->setObjectName(QString::fromLatin1(nombre));
+  auto* rejilla = new QGridLayout(vista);
+  rejilla->setContentsMargins(0, 0, 0, 0);
+  rejilla->setHorizontalSpacing(2);
+  rejilla->setVerticalSpacing(4);
+  return rejilla;
+}
+
+EtiquetaPulsable* Conmutador(const QString& leyenda, const QString& nombre, QWidget* padre) {
+  auto* lbl = new EtiquetaPulsable(leyenda, padre);
+  lbl->setObjectName(nombre);
+  lbl->setFixedSize(kAnchoCelda, kAltoFila);
+  lbl->setAlignment(Qt::AlignCenter);
+  lbl->setStyleSheet(QString::fromLatin1(kNoSeleccionada));
+  return lbl;
+}
+
 QLabel* Contador(const char* nombre, QWidget* padre) {
   auto* lbl = new QLabel(QStringLiteral("0"), padre);
   lbl->setObjectName(QString::fromLatin1(nombre));
@@ -389,14 +415,8 @@ QWidget* FrmPrincipal::CrearBase() {
   auto* equipos = new QGridLayout;
   equipos->setHorizontalSpacing(6);
   equipos->setVerticalSpacing(4);
-  auto* local = new QLabel(QStringLiteral("Local"), caja);
-  auto* visitante = new QLabel(QStringLiteral("Visitante"), caja);
-  for (QLabel* l : {local, visitante}) {
-    l->setFixedHeight(18);
-    l->setStyleSheet(QStringLiteral("color:#1F3A5F; font-weight:bold;"));
-  }
-  equipos->addWidget(local, 0, 1);
-  equipos->addWidget(visitante, 0, 2);
+  equipos->addWidget(TituloColumna(QStringLiteral("Local"), caja), 0, 1);
+  equipos->addWidget(TituloColumna(QStringLiteral("Visitante"), caja), 0, 2);
   for (int k = 0; k < kPartidos; ++k) {
     auto* numero = new QLabel(QString::number(k + 1), caja);
     numero->setObjectName(Indexado("lblNumero", k));
@@ -465,22 +485,13 @@ QWidget* FrmPrincipal::CrearBase() {
 
 QWidget* FrmPrincipal::CrearVistaResultados() {
   picBASEporRESULTADOS_ = new QFrame(this);
-  picBASEporRESULTADOS_->setObjectName(QStringLiteral("picBASEporRESULTADOS"));
-  auto* rejilla = new QGridLayout(picBASEporRESULTADOS_);
-  rejilla->setContentsMargins(0, 0, 0, 0);
-  rejilla->setHorizontalSpacing(2);
-  rejilla->setVerticalSpacing(4);
-  auto* titulo = new QLabel(QStringLiteral("Resultados (goles del local y del visitante)"), picBASEporRESULTADOS_);
-  titulo->setFixedHeight(18);
-  titulo->setStyleSheet(QStringLiteral("color:#1F3A5F; font-weight:bold;"));
-  rejilla->addWidget(titulo, 0, 0, 1, kResultados);
+  QGridLayout* rejilla = RejillaVista(picBASEporRESULTADOS_, "picBASEporRESULTADOS");
+  rejilla->addWidget(TituloColumna(QStringLiteral("Resultados (goles del local y del visitante)"), picBASEporRESULTADOS_),
+                     0, 0, 1, kResultados);
   for (int m = 1; m <= kPartidos; ++m) {
     for (int r = 1; r <= kResultados; ++r) {
-      auto* lbl = new EtiquetaPulsable(Q(LeyendaResultado(r)), picBASEporRESULTADOS_);
-      lbl->setObjectName(Indexado(("lblPartido" + std::to_string(m)).c_str(), r - 1));
-      lbl->setFixedSize(kAnchoCelda, kAltoFila);
-      lbl->setAlignment(Qt::AlignCenter);
-      lbl->setStyleSheet(QString::fromLatin1(kNoSeleccionada));
+      EtiquetaPulsable* lbl = Conmutador(Q(LeyendaResultado(r)), Indexado(("lblPartido" + std::to_string(m)).c_str(), r - 1),
+                                         picBASEporRESULTADOS_);
       connect(lbl, &EtiquetaPulsable::pulsada, this,
               [this, m, r] { Ejecutar([this, m, r] { combinacion_.AlternarResultado(m, r); }); });
       lblPartido_[m - 1][r - 1] = lbl;
@@ -493,29 +504,20 @@ QWidget* FrmPrincipal::CrearVistaResultados() {
 
 QWidget* FrmPrincipal::CrearVistaPronostico() {
   picBASEporPRONOSTICO_ = new QFrame(this);
-  picBASEporPRONOSTICO_->setObjectName(QStringLiteral("picBASEporPRONOSTICO"));
-  auto* rejilla = new QGridLayout(picBASEporPRONOSTICO_);
-  rejilla->setContentsMargins(0, 0, 0, 0);
-  rejilla->setHorizontalSpacing(2);
-  rejilla->setVerticalSpacing(4);
+  QGridLayout* rejilla = RejillaVista(picBASEporPRONOSTICO_, "picBASEporPRONOSTICO");
   // Match k on row k: the home team's four signs, a gap, the away team's four.
   for (int lado = 0; lado < 2; ++lado) {
-    auto* titulo = new QLabel(lado == 0 ? QStringLiteral("Goles local") : QStringLiteral("Goles visitante"),
-                              picBASEporPRONOSTICO_);
-    titulo->setFixedHeight(18);
-    titulo->setStyleSheet(QStringLiteral("color:#1F3A5F; font-weight:bold;"));
-    rejilla->addWidget(titulo, 0, lado * (kSignos + 1), 1, kSignos);
+    rejilla->addWidget(TituloColumna(lado == 0 ? QStringLiteral("Goles local") : QStringLiteral("Goles visitante"),
+                                     picBASEporPRONOSTICO_),
+                       0, lado * (kSignos + 1), 1, kSignos);
   }
   rejilla->setColumnMinimumWidth(kSignos, 18);
   for (int t = 1; t <= kEquipos; ++t) {
     const int fila = (t + 1) / 2;
     const int columna0 = t % 2 == 1 ? 0 : kSignos + 1;
     for (int s = 0; s < kSignos; ++s) {
-      auto* lbl = new EtiquetaPulsable(QString(QLatin1Char(TextoSigno(s))), picBASEporPRONOSTICO_);
-      lbl->setObjectName(Indexado(("lblSigno" + std::to_string(s)).c_str(), t - 1));
-      lbl->setFixedSize(kAnchoCelda, kAltoFila);
-      lbl->setAlignment(Qt::AlignCenter);
-      lbl->setStyleSheet(QString::fromLatin1(kNoSeleccionada));
+      EtiquetaPulsable* lbl = Conmutador(QString(QLatin1Char(TextoSigno(s))),
+                                         Indexado(("lblSigno" + std::to_string(s)).c_str(), t - 1), picBASEporPRONOSTICO_);
       connect(lbl, &EtiquetaPulsable::pulsada, this,
               [this, t, s] { Ejecutar([this, t, s] { combinacion_.AlternarSigno(t, s); }); });
       lblSigno_[s][t - 1] = lbl;

@@ -20,7 +20,17 @@ using pruebas::InteraccionGuionizada;
 using pruebas::PlataformaFalsa;
 using pruebas::ServiciosPrincipalFalsos;
 
-class Comandos : public ::testing::Test {
+// The commands with scripted answers, a temporary program folder and fake services.
+struct Entorno {
+  CarpetaTemporal carpeta;
+  Combinacion c;
+  InteraccionGuionizada ui;
+  PlataformaFalsa plataforma{carpeta.Ruta()};
+  ServiciosPrincipalFalsos servicios;
+  ComandosPrincipal comandos{c, ui, plataforma, servicios};
+};
+
+class Comandos : public ::testing::Test, protected Entorno {
  protected:
   void EscribirConfiguracion(const std::string& contenido) {
     std::ofstream(carpeta / std::string(kFicheroConfiguracion), std::ios::binary) << contenido;
@@ -38,13 +48,6 @@ class Comandos : public ::testing::Test {
     }
     c.cambiadaDesdeGeneracion = false;
   }
-
-  CarpetaTemporal carpeta;
-  Combinacion c;
-  InteraccionGuionizada ui;
-  PlataformaFalsa plataforma{carpeta.Ruta()};
-  ServiciosPrincipalFalsos servicios;
-  ComandosPrincipal comandos{c, ui, plataforma, servicios};
 };
 
 TEST_F(Comandos, ArranqueSinConfiguracion) {
@@ -320,12 +323,8 @@ struct CasoComprobacion {
 };
 
 void Comprobar(const CasoComprobacion& caso, void (ComandosPrincipal::*orden)(), const char* pantalla) {
-  CarpetaTemporal carpeta;
-  Combinacion c;
-  InteraccionGuionizada ui;
-  PlataformaFalsa plataforma{carpeta.Ruta()};
-  ServiciosPrincipalFalsos servicios;
-  ComandosPrincipal comandos{c, ui, plataforma, servicios};
+  Entorno e;
+  auto& [carpeta, c, ui, plataforma, servicios, comandos] = e;
   c.apuestas.TotalApuestas = caso.totalApuestas;
   c.apuestas.TotalImportadas = caso.totalImportadas;
   c.contadores.lblApuestasReduccion = caso.contador;

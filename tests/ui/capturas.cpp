@@ -9,14 +9,10 @@
 #include <clocale>
 #include <cstdio>
 
-#include "engine/comandos.h"
 #include "ui/frm_acerca_de.h"
 #include "ui/frm_autor.h"
-#include "ui/frm_principal.h"
+#include "ui/programa.h"
 #include "ui/progreso_qt.h"
-#include "ui/interaccion_qt.h"
-#include "ui/plataforma_qt.h"
-#include "ui/servicios_ventana.h"
 
 namespace {
 
@@ -48,12 +44,8 @@ int main(int argc, char* argv[]) {
   const QDir carpeta(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/capturas"));
   if (!QDir().mkpath(carpeta.path())) return 1;
 
-  tanteo::Combinacion combinacion;
-  tanteo::InteraccionQt interaccion;
-  tanteo::PlataformaQt plataforma;
-  tanteo::ServiciosVentana servicios(plataforma);
-  tanteo::ComandosPrincipal comandos(combinacion, interaccion, plataforma, servicios);
-  tanteo::FrmPrincipal ventana(comandos);
+  tanteo::Programa programa;
+  auto& [combinacion, interaccion, plataforma, servicios, comandos, ventana] = programa;
   ventana.show();
   if (!QTest::qWaitForWindowExposed(&ventana)) return 1;
 
