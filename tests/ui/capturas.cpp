@@ -32,6 +32,12 @@ void Timer1Parado(QWidget& ventana) {
   }
 }
 
+// The same dots on every run, so the pictures change only when the screens do.
+class PlataformaFija : public tanteo::PlataformaQt {
+ public:
+  std::uint64_t SemillaReloj() override { return 20240714; }
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -84,7 +90,8 @@ int main(int argc, char* argv[]) {
   ventana.Refrescar();
   bien = Guardar(ventana, carpeta, QStringLiteral("principal_vista_pronostico")) && bien;
 
-  tanteo::FrmAcercaDe acercaDe(plataforma, &ventana);
+  PlataformaFija fija;
+  tanteo::FrmAcercaDe acercaDe(fija, &ventana);
   acercaDe.show();
   for (int paso = 0; paso < 20; ++paso) acercaDe.Avanzar();
   bien = Guardar(acercaDe, carpeta, QStringLiteral("acerca_de")) && bien;
