@@ -1,8 +1,8 @@
 #include <QApplication>
+#include <QStyleFactory>
 #include <clocale>
 
-#include "engine/combinacion.h"
-#include "ui/frm_principal.h"
+#include "ui/programa.h"
 
 int main(int argc, char* argv[]) {
   QApplication aplicacion(argc, argv);
@@ -10,9 +10,9 @@ int main(int argc, char* argv[]) {
   // conversions expect the C locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("TANTEO"));
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-  tanteo::Combinacion combinacion;
-  tanteo::FrmPrincipal ventana(combinacion);
-  ventana.show();
+  tanteo::Programa programa;
+  programa.ventana.show();
   return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -23,6 +24,7 @@ class InteraccionGuionizada : public Interaccion {
   };
 
   ~InteraccionGuionizada() override {
+    if (alFallar) return;
     EXPECT_TRUE(respuestas_.empty()) << respuestas_.size() << " respuesta(s) preparada(s) sin pregunta";
     EXPECT_TRUE(ficheros_.empty()) << ficheros_.size() << " fichero(s) preparado(s) sin diálogo";
   }
@@ -36,7 +38,10 @@ class InteraccionGuionizada : public Interaccion {
 
   bool Pregunta(std::string_view texto) override {
     preguntas.emplace_back(texto);
-    if (respuestas_.empty()) Fallar("pregunta sin respuesta preparada: " + std::string(texto));
+    if (respuestas_.empty()) {
+      Fallar("pregunta sin respuesta preparada: " + std::string(texto));
+      return false;
+    }
     const bool si = respuestas_.front();
     respuestas_.pop_front();
     return si;
@@ -52,6 +57,13 @@ class InteraccionGuionizada : public Interaccion {
     return t;
   }
 
+  // Answers prepared and not asked for yet.
+  std::size_t Pendientes() const { return respuestas_.size() + ficheros_.size(); }
+
+  // Where a failure goes instead of GoogleTest and an exception (a Qt test cannot throw
+  // through the event loop); the question then gets No and the dialog is cancelled.
+  std::function<void(const std::string&)> alFallar;
+
   std::vector<Mostrado> mensajes;
   std::vector<std::string> preguntas;
   std::vector<DialogoFichero> dialogos;
@@ -59,12 +71,19 @@ class InteraccionGuionizada : public Interaccion {
  private:
   std::optional<std::string> Dialogo(const DialogoFichero& dialogo) {
     dialogos.push_back(dialogo);
-    if (ficheros_.empty()) Fallar("diálogo sin respuesta preparada: " + dialogo.titulo);
+    if (ficheros_.empty()) {
+      Fallar("diálogo sin respuesta preparada: " + dialogo.titulo);
+      return std::nullopt;
+    }
     auto ruta = ficheros_.front();
     ficheros_.pop_front();
     return ruta;
   }
-  [[noreturn]] static void Fallar(const std::string& motivo) {
+  void Fallar(const std::string& motivo) {
+    if (alFallar) {
+      alFallar(motivo);
+      return;
+    }
     ADD_FAILURE() << motivo;
     throw std::logic_error(motivo);
   }

@@ -22,7 +22,7 @@ class PlataformaFalsa : public Plataforma {
   }
   bool AbrirDireccion(std::string_view direccion) override {
     direcciones.emplace_back(direccion);
-    return true;
+    return !direccionFalla;
   }
   FechaHora Ahora() override { return ahora; }
   std::uint64_t SemillaReloj() override { return ++semilla; }
@@ -31,6 +31,7 @@ class PlataformaFalsa : public Plataforma {
   std::uint64_t semilla = 0;
   std::vector<std::filesystem::path> abiertosEnEditor;
   std::vector<std::string> direcciones;
+  bool direccionFalla = false;  // the browser cannot be started
 
  private:
   std::filesystem::path carpeta_;

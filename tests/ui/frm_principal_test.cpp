@@ -1,24 +1,558 @@
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QToolButton>
 #include <QtTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
 
-#include "engine/combinacion.h"
+#include "engine/comandos.h"
+#include "engine/comprobaciones.h"
+#include "engine/configuracion.h"
+#include "fakes/carpeta_temporal.h"
+#include "fakes/interaccion_guionizada.h"
+#include "fakes/plataforma_falsa.h"
+#include "fakes/servicios_principal_falsos.h"
+#include "engine/texto_numeros.h"
+#include "ui/frm_acerca_de.h"
 #include "ui/frm_principal.h"
+#include "ui/progreso_qt.h"
 
 namespace tanteo {
+
+namespace {
+
+// The window with scripted answers, a temporary program folder and fake services.
+struct Banco {
+  explicit Banco(const std::string& configuracion = "") {
+    ui.alFallar = [](const std::string& motivo) { QTest::qFail(motivo.c_str(), __FILE__, __LINE__); };
+    if (!configuracion.empty()) {
+      std::ofstream(carpeta / std::string(kFicheroConfiguracion), std::ios::binary) << configuracion;
+    }
+    ventana = std::make_unique<FrmPrincipal>(comandos);
+    ventana->show();
+  }
+  ~Banco() {
+    if (ui.Pendientes() != 0) QTest::qFail("respuestas preparadas sin pregunta", __FILE__, __LINE__);
+  }
+
+  template <class T = QWidget>
+  T* Control(const QString& nombre) const {
+    T* control = ventana->findChild<T*>(nombre);
+    if (control == nullptr) QTest::qFail(qPrintable(QStringLiteral("no existe ") + nombre), __FILE__, __LINE__);
+    return control;
+  }
+  QAction* Menu(const QString& nombre) const { return Control<QAction>(nombre); }
+  QString Texto(const QString& etiqueta) const { return Control<QLabel>(etiqueta)->text(); }
+  void Pulsar(const QString& nombre) const { QTest::mouseClick(Control(nombre), Qt::LeftButton); }
+  bool Seleccionada(const QString& etiqueta) const {
+    return Control<QLabel>(etiqueta)->styleSheet().contains(QStringLiteral("#C0E0FF"));
+  }
+  // The enabled state of a control of the lock list (menus are actions of the menu bar).
+  bool Habilitado(const QString& nombre) const {
+    if (auto* menu = ventana->findChild<QMenu*>(nombre)) return menu->menuAction()->isEnabled();
+    return Control(nombre)->isEnabled();
+  }
+  std::string ConfiguracionEscrita() const {
+    std::ifstream entrada(carpeta / std::string(kFicheroConfiguracion), std::ios::binary);
+    std::stringstream s;
+    s << entrada.rdbuf();
+    return s.str();
+  }
+
+  pruebas::CarpetaTemporal carpeta;
+  Combinacion combinacion;
+  pruebas::InteraccionGuionizada ui;
+  pruebas::PlataformaFalsa plataforma{carpeta.Ruta()};
+  pruebas::ServiciosPrincipalFalsos servicios;
+  ComandosPrincipal comandos{combinacion, ui, plataforma, servicios};
+  std::unique_ptr<FrmPrincipal> ventana;
+};
+
+QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
+
+}  // namespace
 
 class PruebaFrmPrincipal : public QObject {
   Q_OBJECT
 
  private slots:
-  void abreConElTituloDeUnaCombinacionSinGuardar() {
-    Combinacion combinacion;
-    FrmPrincipal ventana(combinacion);
-    ventana.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&ventana));
-    QCOMPARE(ventana.windowTitle(), QStringLiteral("TANTEO 3.4 - Fichero : Sin guardar.xml"));
-    auto* contador = ventana.findChild<QLabel*>(QStringLiteral("lblApuIniciales"));
-    QVERIFY(contador != nullptr);
-    QCOMPARE(contador->text(), QStringLiteral("0"));
+  void arrancaSinConfiguracionConTodosLosControles() {
+    Banco b;
+    QVERIFY(QTest::qWaitForWindowExposed(b.ventana.get()));
+    QCOMPARE(b.ventana->windowTitle(), QStringLiteral("TANTEO 3.4 - Fichero : Sin guardar.xml"));
+    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboNumeroJornada"))->count(), 99);
+    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboNumeroJornada"))->currentText(), QStringLiteral("1"));
+    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboTemporada"))->currentText(), QStringLiteral("2024/2025"));
+    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->currentText(), QStringLiteral("Pronóstico Manual"));
+    QCOMPARE(b.Control<QLineEdit>(QStringLiteral("txtPartido_0"))->text(), QStringLiteral("Equipo1"));
+    QCOMPARE(b.Control<QLineEdit>(QStringLiteral("txtPartido_11"))->text(), QStringLiteral("Equipo12"));
+    QVERIFY(!b.Control(QStringLiteral("txtFicheroASCII"))->isVisible());
+    QVERIFY(b.servicios.cargas.empty());
+
+    const char* leyendas[] = {"NUEVO", "ABRIR", "GUARDAR", "VALIDAR ON LINE", "Cálculo de Prueba", "Análisis", "Cálculo Definitivo"};
+    const char* ayudas[] = {"Nuevo fichero Base en XML", "Abrir fichero Base en XML", "Guardar fichero Base en XML",
+                            "Validar ON LINE las apuestas", "Calcular", "", "Cálculo con grabación de apuestas"};
+    for (int i = 0; i < FrmPrincipal::kComandos; ++i) {
+      auto* lbl = b.Control<QLabel>(QStringLiteral("lblMenu_%1").arg(i));
+      QCOMPARE(lbl->text(), QString::fromUtf8(leyendas[i]));
+      QCOMPARE(lbl->toolTip(), QString::fromUtf8(ayudas[i]));
+      QVERIFY(b.Control(QStringLiteral("imgIco_%1").arg(i)) != nullptr);
+      QVERIFY(!b.Control(QStringLiteral("ShapeBorde_%1").arg(i))->isVisible());
+    }
+    for (int m = 1; m <= 6; ++m) {
+      for (int r = 1; r <= 16; ++r) {
+        const QString nombre = QStringLiteral("lblPartido%1_%2").arg(m).arg(r - 1);
+        QCOMPARE(b.Texto(nombre), Q(LeyendaResultado(r)));
+        QVERIFY(!b.Seleccionada(nombre));
+      }
+    }
+    for (int s = 0; s < 4; ++s) {
+      for (int t = 0; t < 12; ++t) QCOMPARE(b.Texto(QStringLiteral("lblSigno%1_%2").arg(s).arg(t)), QString(QLatin1Char(TextoSigno(s))));
+    }
+    for (int k = 0; k < 6; ++k) QCOMPARE(b.Texto(QStringLiteral("lblNumero_%1").arg(k)), QString::number(k + 1));
+    QVERIFY(b.Control(QStringLiteral("picBASEporRESULTADOS"))->isVisible());
+    QVERIFY(!b.Control(QStringLiteral("picBASEporPRONOSTICO"))->isVisible());
+    QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdSwitch"))->text(), QStringLiteral("Cambiar a por Pronóstico"));
+    QCOMPARE(b.Control(QStringLiteral("cmdSwitch"))->toolTip(),
+             QStringLiteral("Cambia la vista de introducción de datos entre: por Resultados o por Pronóstico"));
+    QCOMPARE(b.Control(QStringLiteral("imgALLPronostico"))->toolTip(), QStringLiteral("Selecciona todos los pronósticos"));
+    QCOMPARE(b.Control(QStringLiteral("imgINIPronostico"))->toolTip(), QStringLiteral("Inicializa todos los pronósticos"));
+    QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdCargarJornada"))->text(), QStringLiteral("J"));
+    QCOMPARE(b.Control(QStringLiteral("cmdCargarJornada"))->toolTip(), QStringLiteral("Abrir Jornada"));
+    for (const char* contador : {"lblApuIniciales", "lblApuCondicionadas", "lblApuestasReduccion"}) {
+      QCOMPARE(b.Texto(QString::fromLatin1(contador)), QStringLiteral("0"));
+    }
+    QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdCuadroApuDirecto"))->text(), QStringLiteral("Apuestas en Directo"));
+
+    auto* lista = b.Control<QListWidget>(QStringLiteral("lstFiltros"));
+    QCOMPARE(lista->count(), 10);
+    QCOMPARE(lista->item(0)->text(), QStringLiteral("No   Fila 0"));
+    QVERIFY(lista->font().fixedPitch());
+    QVERIFY(!b.Control<QLabel>(QStringLiteral("imgFondoList"))->isVisible());
+    QVERIFY(!b.Control<QLabel>(QStringLiteral("imgFondoList"))->pixmap().isNull());
+    QVERIFY(!b.Control(QStringLiteral("picVentanaEspera"))->isVisible());
+    QCOMPARE(b.Control<QTimer>(QStringLiteral("Timer1"))->interval(), 5);
+    QVERIFY(!b.Control<QTimer>(QStringLiteral("Timer1"))->isActive());
+  }
+
+  void menusConSusItemsSeparadoresYPendientesApagados() {
+    Banco b;
+    const std::pair<const char*, std::vector<const char*>> menus[] = {
+        {"menuArchivo", {"menuNuevaBaseXML", "menuAbrirBaseXML", "menuGuardarBaseXML", "-", "menuSalir"}},
+        {"menuDesarrollos", {"menuVerResumenFiltros", "menuInformeApuestasEliminadas"}},
+        {"menuUtilidades",
+         {"menuEscrutador", "menuVisualizarArchivo", "-", "menuAlgebra", "menuGarantiasYPremios", "menuSistemasPropios",
+          "menuGeneradorApuestas", "menuOrdenarFicheroProbabilidad"}},
+        {"menuAyuda", {"menuManual", "menuBoletia", "menuPronostia", "-", "menuAcercade"}},
+    };
+    for (const auto& [nombre, items] : menus) {
+      auto* menu = b.Control<QMenu>(QString::fromLatin1(nombre));
+      QStringList obtenidos;
+      for (QAction* a : menu->actions()) obtenidos << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+      QStringList esperados;
+      for (const char* i : items) esperados << QString::fromLatin1(i);
+      QCOMPARE(obtenidos, esperados);
+    }
+    QCOMPARE(b.Control<QMenu>(QStringLiteral("menuArchivo"))->title(), QStringLiteral("&Archivo"));
+    QCOMPARE(b.Control<QMenu>(QStringLiteral("menuDesarrollos"))->title(), QStringLiteral("&Datos"));
+    QCOMPARE(b.Control<QMenu>(QStringLiteral("menuUtilidades"))->title(), QStringLiteral("&Utilidades"));
+    QCOMPARE(b.Control<QMenu>(QStringLiteral("menuAyuda"))->title(), QStringLiteral("A&yuda"));
+    QCOMPARE(b.Menu(QStringLiteral("menuBoletia"))->text(), QStringLiteral("Gentileza de Boletia"));
+    QCOMPARE(b.Menu(QStringLiteral("menuPronostia"))->text(), QStringLiteral("Desarrollado por Pronostia"));
+    QCOMPARE(b.Menu(QStringLiteral("menuAcercade"))->text(), QStringLiteral("Acerca de TANTEO ..."));
+    QCOMPARE(b.Menu(QStringLiteral("menuGeneradorApuestas"))->text(), QStringLiteral("Generador de Apuestas por %"));
+
+    // Screens of other parts of the program: off until they are provided, then on.
+    for (const char* pendiente : {"menuAbrirBaseXML", "menuGuardarBaseXML", "menuVerResumenFiltros",
+                                  "menuInformeApuestasEliminadas", "menuVisualizarArchivo", "menuAlgebra",
+                                  "menuGeneradorApuestas", "menuOrdenarFicheroProbabilidad"}) {
+      QVERIFY2(!b.Menu(QString::fromLatin1(pendiente))->isEnabled(), pendiente);
+    }
+    QVERIFY(!b.Habilitado(QStringLiteral("lblMenu_1")));
+    QVERIFY(!b.Habilitado(QStringLiteral("imgIco_1")));
+    QVERIFY(!b.Habilitado(QStringLiteral("cmdCargarJornada")));
+    int abiertas = 0;
+    b.ventana->PonerAccion(QStringLiteral("menuAlgebra"), [&] { ++abiertas; });
+    b.ventana->PonerAccion(QStringLiteral("lblMenu_1"), [&] { ++abiertas; });
+    QVERIFY(b.Menu(QStringLiteral("menuAlgebra"))->isEnabled());
+    QVERIFY(b.Habilitado(QStringLiteral("imgIco_1")));
+    b.Menu(QStringLiteral("menuAlgebra"))->trigger();
+    b.Pulsar(QStringLiteral("lblMenu_1"));
+    QCOMPARE(abiertas, 2);
+
+    // Pieces the services lack keep their command off.
+    b.servicios.ausentes = {Funcion::Calculo, Funcion::Garantias, Funcion::Importacion};
+    b.ventana->Refrescar();
+    QVERIFY(!b.Habilitado(QStringLiteral("lblMenu_4")));
+    QVERIFY(!b.Menu(QStringLiteral("menuGarantiasYPremios"))->isEnabled());
+    auto* tipos = static_cast<QStandardItemModel*>(b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->model());
+    QVERIFY(!tipos->item(2)->isEnabled());
+    QVERIFY(tipos->item(1)->isEnabled());
+  }
+
+  void arrancaConConfiguracionYLaEscribeAlCerrar() {
+    Banco b("jornada=07\r\nTEMPORADA=2023/2024\r\n");
+    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboNumeroJornada"))->currentText(), QStringLiteral("7"));
+    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboTemporada"))->currentText(), QStringLiteral("2023/2024"));
+    QCOMPARE(b.Control<QLineEdit>(QStringLiteral("txtPartido_5"))->text(), QStringLiteral("7-6"));
+    QCOMPARE(b.servicios.cargas.size(), std::size_t{1});
+
+    // The player picks another matchday: the names go and that matchday's come.
+    emit b.Control<QComboBox>(QStringLiteral("cboNumeroJornada"))->activated(11);
+    QCOMPARE(b.servicios.cargas.back(), (std::pair<std::string, std::string>{"12", "2023/2024"}));
+    QCOMPARE(b.Control<QLineEdit>(QStringLiteral("txtPartido_0"))->text(), QStringLiteral("12-1"));
+
+    QVERIFY(b.ventana->close());
+    QCOMPARE(b.ConfiguracionEscrita(), std::string("JORNADA=12\r\nTEMPORADA=2023/2024\r\n"));
+  }
+
+  void cerrarPreguntaSiNoEstaGuardadaYSalirNoVuelveAPreguntar() {
+    Banco b;
+    b.Pulsar(QStringLiteral("lblPartido1_0"));
+    b.ui.ResponderNo();
+    QVERIFY(!b.ventana->close());
+    QVERIFY(b.ventana->isVisible());
+    QCOMPARE(b.ui.preguntas, std::vector<std::string>{std::string(kPreguntaSalir)});
+    QCOMPARE(b.ConfiguracionEscrita(), std::string());
+
+    b.ui.ResponderSi();
+    b.Menu(QStringLiteral("menuSalir"))->trigger();
+    QVERIFY(!b.ventana->isVisible());
+    QCOMPARE(b.ui.preguntas.size(), std::size_t{2});
+    QCOMPARE(b.ConfiguracionEscrita(), std::string("JORNADA=1\r\nTEMPORADA=2024/2025\r\n"));
+  }
+
+  void laBaseSeEditaConSusColoresYContadores() {
+    Banco b;
+    b.Pulsar(QStringLiteral("lblPartido1_4"));
+    QVERIFY(b.Seleccionada(QStringLiteral("lblPartido1_4")));
+    QVERIFY(b.Control<QLabel>(QStringLiteral("lblPartido1_4"))->styleSheet().contains(QStringLiteral("color:#000000")));
+    QVERIFY(b.Control<QLabel>(QStringLiteral("lblPartido1_5"))->styleSheet().contains(QStringLiteral("background:#FFFFFF; color:#80C0FF")));
+    QVERIFY(b.combinacion.base.ResultadoSeleccionado(1, 5));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("0"));
+
+    b.Pulsar(QStringLiteral("imgALLPronostico"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("16.777.216"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("16.777.216"));
+    QVERIFY(b.Seleccionada(QStringLiteral("lblPartido6_15")));
+    b.Pulsar(QStringLiteral("lblPartido6_15"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("15.728.640"));
+    b.Pulsar(QStringLiteral("imgINIPronostico"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("0"));
+    QVERIFY(!b.Seleccionada(QStringLiteral("lblPartido1_4")));
+
+    // The switch asks after edits; No keeps the view.
+    b.Pulsar(QStringLiteral("lblPartido2_0"));
+    b.ui.ResponderNo();
+    b.Pulsar(QStringLiteral("cmdSwitch"));
+    QVERIFY(b.Control(QStringLiteral("picBASEporRESULTADOS"))->isVisible());
+    b.ui.ResponderSi();
+    b.Pulsar(QStringLiteral("cmdSwitch"));
+    QVERIFY(b.Control(QStringLiteral("picBASEporPRONOSTICO"))->isVisible());
+    QVERIFY(!b.Control(QStringLiteral("picBASEporRESULTADOS"))->isVisible());
+    QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdSwitch"))->text(), QStringLiteral("Cambiar a por Resultados"));
+    b.Pulsar(QStringLiteral("lblSigno2_3"));
+    QVERIFY(b.Seleccionada(QStringLiteral("lblSigno2_3")));
+    QVERIFY(b.combinacion.base.SignoSeleccionado(4, 2));
+  }
+
+  void nuevoTrasEditarPreguntaYLoDejaVacio() {
+    Banco b;
+    b.Pulsar(QStringLiteral("imgALLPronostico"));
+    b.ui.ResponderNo();
+    b.Pulsar(QStringLiteral("lblMenu_0"));
+    QVERIFY(b.Seleccionada(QStringLiteral("lblPartido3_7")));
+    b.ui.ResponderSi();
+    b.Menu(QStringLiteral("menuNuevaBaseXML"))->trigger();
+    QCOMPARE(b.ui.preguntas, std::vector<std::string>(2, std::string(kPreguntaNuevo)));
+    QVERIFY(!b.Seleccionada(QStringLiteral("lblPartido3_7")));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("0"));
+    QVERIFY(b.combinacion.guardadaXML);
+    QCOMPARE(b.ventana->windowTitle(), QStringLiteral("TANTEO 3.4 - Fichero : Sin guardar.xml"));
+  }
+
+  void desdeArchivoYNoAlVolverAManualNoReimporta() {
+    Banco b;
+    b.servicios.importar = [&] {
+      b.comandos.estado.txtFicheroASCII = "semana.TTO";
+      b.comandos.estado.tooltipFicheroASCII = "/datos/semana.TTO";
+      b.combinacion.apuestas.TotalImportadas = 3;
+      b.combinacion.contadores.lblApuIniciales = b.combinacion.contadores.lblApuCondicionadas =
+          b.combinacion.contadores.lblApuestasReduccion = "3";
+      b.combinacion.base.PonerResultado(1, 5, true);
+    };
+    auto* tipo = b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"));
+    emit tipo->activated(2);
+    QCOMPARE(tipo->currentText(), QStringLiteral("Desde Archivo"));
+    auto* fichero = b.Control<QLineEdit>(QStringLiteral("txtFicheroASCII"));
+    QVERIFY(fichero->isVisible());
+    QCOMPARE(fichero->text(), QStringLiteral("semana.TTO"));
+    QCOMPARE(fichero->toolTip(), QStringLiteral("/datos/semana.TTO"));
+    QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdCuadroApuDirecto"))->text(), QStringLiteral("Apuestas Importadas"));
+    QVERIFY(!b.Control(QStringLiteral("imgALLPronostico"))->isVisible());
+    QVERIFY(!b.Control(QStringLiteral("imgINIPronostico"))->isVisible());
+    QVERIFY(!b.Habilitado(QStringLiteral("cmdSwitch")));
+    QVERIFY(!b.Habilitado(QStringLiteral("picBASEporRESULTADOS")));
+    QVERIFY(b.Seleccionada(QStringLiteral("lblPartido1_4")));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("3"));
+
+    b.combinacion.guardadaXML = false;
+    b.ui.ResponderNo();
+    emit tipo->activated(0);
+    QCOMPARE(tipo->currentText(), QStringLiteral("Desde Archivo"));
+    QCOMPARE(b.servicios.llamadas, std::vector<std::string>{"Importar"});
+    QVERIFY(fichero->isVisible());
+
+    b.ui.ResponderSi();
+    emit tipo->activated(0);
+    QCOMPARE(tipo->currentText(), QStringLiteral("Pronóstico Manual"));
+    QVERIFY(!fichero->isVisible());
+    QVERIFY(b.Habilitado(QStringLiteral("cmdSwitch")));
+    QVERIFY(b.Control(QStringLiteral("imgALLPronostico"))->isVisible());
+    QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdCuadroApuDirecto"))->text(), QStringLiteral("Apuestas en Directo"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("0"));
+  }
+
+  void aleatorioEnLaVistaPorPronosticoAvisa() {
+    Banco b;
+    b.Pulsar(QStringLiteral("cmdSwitch"));
+    emit b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->activated(1);
+    QCOMPARE(b.ui.Textos(), std::vector<std::string>{std::string(kAvisoAleatorioEnPronostico)});
+    QVERIFY(b.servicios.llamadas.empty());
+  }
+
+  void unCalculoBloqueaLaListaExactaYMuestraLosTresContadores() {
+    Banco b;
+    b.Pulsar(QStringLiteral("imgALLPronostico"));
+    QStringList encendidos;
+    bool cierreRechazado = false;
+    QString leyendaDuranteElCalculo;
+    b.servicios.calcular = [&] {
+      b.combinacion.ocupada = true;
+      b.ventana->EmpezarCalculo();
+      for (const std::string& control : ControlesBloqueo()) {
+        if (b.Habilitado(Q(control))) encendidos << Q(control);
+      }
+      b.ventana->ProgresoCalculo().Texto("CB por RESULTADOS");
+      leyendaDuranteElCalculo = b.Texto(QStringLiteral("lblApuCondicionadas"));
+      QVERIFY(b.Control<QTimer>(QStringLiteral("Timer1"))->isActive());
+      QTest::qWait(30);
+      QVERIFY(!b.Control<QLabel>(QStringLiteral("lblApuCondicionadas"))->styleSheet().isEmpty());
+      cierreRechazado = !b.ventana->close();
+      b.combinacion.contadores.lblApuCondicionadas = "1.000.000";
+      b.combinacion.contadores.lblApuestasReduccion = "2.500";
+      b.combinacion.cambiadaDesdeGeneracion = false;
+      b.combinacion.ocupada = false;
+      b.ventana->TerminarCalculo();
+    };
+    b.Pulsar(QStringLiteral("lblMenu_4"));
+    QCOMPARE(b.servicios.llamadas, std::vector<std::string>{"Calcular"});
+    QCOMPARE(encendidos, QStringList());
+    QCOMPARE(leyendaDuranteElCalculo, QStringLiteral("CB por RESULTADOS"));
+    QVERIFY(cierreRechazado);
+    QVERIFY(b.ui.preguntas.empty());
+    QVERIFY(b.ventana->isVisible());
+
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("16.777.216"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("1.000.000"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("2.500"));
+    QVERIFY(!b.Control<QTimer>(QStringLiteral("Timer1"))->isActive());
+    QVERIFY(b.Control<QLabel>(QStringLiteral("lblApuCondicionadas"))->styleSheet().contains(QStringLiteral("#000000")));
+    for (const char* control : {"menuArchivo", "menuAyuda", "lblMenu_0", "imgIco_4", "lstFiltros", "cboTipoCombinacion",
+                                "picBanner2", "txtPartido_11", "cmdSwitch", "picBASEporRESULTADOS", "cboTemporada",
+                                "imgALLPronostico"}) {
+      QVERIFY2(b.Habilitado(QString::fromLatin1(control)), control);
+    }
+  }
+
+  void trasCalcularDesdeArchivoSiguenApagadosElCambioYLaVista() {
+    Banco b;
+    emit b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->activated(2);
+    b.servicios.calcular = [&] {
+      b.ventana->EmpezarCalculo();
+      QVERIFY(!b.Habilitado(QStringLiteral("picBASEporPRONOSTICO")));
+      b.ventana->TerminarCalculo();
+    };
+    b.Pulsar(QStringLiteral("lblMenu_4"));
+    QVERIFY(!b.Habilitado(QStringLiteral("cmdSwitch")));
+    QVERIFY(!b.Habilitado(QStringLiteral("picBASEporRESULTADOS")));
+    QVERIFY(b.Habilitado(QStringLiteral("picBASEporPRONOSTICO")));
+    QVERIFY(b.Habilitado(QStringLiteral("lstFiltros")));
+  }
+
+  void calculoDefinitivoTrasImportarGuardaLasImportadasEnSuOrden() {
+    Banco b;
+    const std::vector<Apuesta> fichero = {{16, 1, 1, 1, 1, 1}, {1, 2, 3, 4, 5, 6}, {16, 1, 1, 1, 1, 1}};
+    b.servicios.importar = [&] {
+      AlmacenApuestas& a = b.combinacion.apuestas;
+      const auto n = static_cast<std::int32_t>(fichero.size());
+      a.ApuestasImportadas.Redimensionar(n);
+      a.ApuestasFinales.Redimensionar(n);
+      for (std::int32_t i = 1; i <= n; ++i) {
+        a.ApuestasImportadas.Poner(i, fichero[i - 1]);
+        a.ApuestasFinales.Poner(i, fichero[i - 1]);
+      }
+      a.TotalImportadas = n;
+      b.combinacion.contadores.lblApuIniciales = b.combinacion.contadores.lblApuCondicionadas =
+          b.combinacion.contadores.lblApuestasReduccion = FormatoCuenta(n);
+      b.combinacion.cambiadaDesdeGeneracion = false;
+    };
+    std::vector<Apuesta> guardadas;
+    b.servicios.guardar = [&] {
+      b.ventana->MostrarEspera(true);
+      QVERIFY(b.Control(QStringLiteral("picVentanaEspera"))->isVisible());
+      QVERIFY(!b.Habilitado(QStringLiteral("menuArchivo")));
+      b.ventana->ProgresoEspera().Avance(1, 3);
+      QCOMPARE(b.Control(QStringLiteral("lblProgressBar"))->width(), FrmPrincipal::kAnchoBarraEspera / 3);
+      for (std::int32_t i = 1; i <= b.servicios.guardadas.back(); ++i) guardadas.push_back(b.combinacion.apuestas.ApuestasFinales.ApuestaEn(i));
+      b.ventana->MostrarEspera(false);
+    };
+    emit b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->activated(2);
+    b.Pulsar(QStringLiteral("lblMenu_6"));
+    QCOMPARE(b.servicios.llamadas, (std::vector<std::string>{"Importar", "GuardarApuestas"}));
+    QVERIFY(guardadas == fichero);
+    QVERIFY(b.ui.preguntas.empty());
+    QVERIFY(!b.Control(QStringLiteral("picVentanaEspera"))->isVisible());
+    QVERIFY(b.Habilitado(QStringLiteral("menuArchivo")));
+  }
+
+  void analisisTrasEditarHaceLaPreguntaDeCambios() {
+    Banco b;
+    b.Pulsar(QStringLiteral("imgALLPronostico"));
+    b.combinacion.contadores.lblApuestasReduccion = "16.777.216";
+    b.ui.ResponderNo();
+    b.Pulsar(QStringLiteral("lblMenu_5"));
+    QCOMPARE(b.ui.preguntas, std::vector<std::string>{PreguntaCambios(kPreguntaVerAnalisis)});
+    QVERIFY(b.servicios.llamadas.empty());
+    b.ui.ResponderSi();
+    b.Menu(QStringLiteral("menuGarantiasYPremios"))->trigger();
+    QCOMPARE(b.servicios.llamadas, std::vector<std::string>{"Garantias"});
+  }
+
+  void enterEnElDuodecimoEquipoVaAlPrimeroConSuTextoSeleccionado() {
+    Banco b;
+    QApplication::setActiveWindow(b.ventana.get());
+    QVERIFY(QTest::qWaitForWindowActive(b.ventana.get()));
+    auto* primero = b.Control<QLineEdit>(QStringLiteral("txtPartido_0"));
+    auto* segundo = b.Control<QLineEdit>(QStringLiteral("txtPartido_1"));
+    auto* duodecimo = b.Control<QLineEdit>(QStringLiteral("txtPartido_11"));
+    primero->setFocus();
+    QTest::keyClick(primero, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), segundo);
+    duodecimo->setFocus();
+    QTest::keyClicks(duodecimo, QStringLiteral("x"));
+    QCOMPARE(b.comandos.estado.txtPartido[11], std::string("Equipo12x"));
+    QTest::keyClick(duodecimo, Qt::Key_Enter);
+    QCOMPARE(QApplication::focusWidget(), primero);
+    QCOMPARE(primero->selectedText(), QStringLiteral("Equipo1"));
+  }
+
+  void listaDeFiltros() {
+    Banco b;
+    auto* lista = b.Control<QListWidget>(QStringLiteral("lstFiltros"));
+    QVERIFY(QTest::qWaitForWindowExposed(b.ventana.get()));
+    const QPoint fila3 = lista->visualItemRect(lista->item(3)).center();
+    QTest::mouseClick(lista->viewport(), Qt::RightButton, {}, fila3);
+    QCOMPARE(lista->item(3)->text(), QStringLiteral("Sí   Fila 3"));
+    QTest::mouseClick(lista->viewport(), Qt::RightButton, {}, fila3);
+    QCOMPARE(lista->item(3)->text(), QStringLiteral("No   Fila 3"));
+
+    int abierta = -1;
+    b.ventana->PonerAccion(QStringLiteral("lstFiltros_9"), [&] { abierta = 9; });
+    QVERIFY(b.combinacion.guardadaXML);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(9)).center());
+    QCOMPARE(abierta, 9);
+    QVERIFY(!b.combinacion.guardadaXML);
+  }
+
+  void elBordeDelComandoSigueAlPuntero() {
+    Banco b;
+    QVERIFY(QTest::qWaitForWindowExposed(b.ventana.get()));
+    auto* celda = b.Control(QStringLiteral("lblMenu_3"))->parentWidget();
+    QEnterEvent entrar(QPointF(5, 5), QPointF(5, 5), celda->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(celda, &entrar);
+    QVERIFY(b.Control(QStringLiteral("ShapeBorde_3"))->isVisible());
+    QVERIFY(!b.Control(QStringLiteral("ShapeBorde_2"))->isVisible());
+    QMouseEvent mover(QEvent::MouseMove, QPointF(5, 300), QPointF(5, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(b.ventana->centralWidget(), &mover);
+    QVERIFY(!b.Control(QStringLiteral("ShapeBorde_3"))->isVisible());
+  }
+
+  void direccionesSinConfigurarAvisanYLaAyudaAbreElManual() {
+    Banco b;
+    b.Pulsar(QStringLiteral("lblMenu_3"));
+    b.Pulsar(QStringLiteral("picBanner2"));
+    b.Menu(QStringLiteral("menuPronostia"))->trigger();
+    QCOMPARE(b.ui.mensajes.size(), std::size_t{3});
+    for (const auto& m : b.ui.mensajes) {
+      QCOMPARE(m.icono, Icono::Aviso);
+      QVERIFY(Q(m.texto).startsWith(QStringLiteral("AVISO: No hay ninguna dirección configurada para ")));
+    }
+    QVERIFY(Q(b.ui.mensajes[0].texto).contains(QStringLiteral("validar apuestas")));
+    QVERIFY(b.plataforma.direcciones.empty());
+
+    b.Menu(QStringLiteral("menuManual"))->trigger();
+    QCOMPARE(b.plataforma.direcciones.size(), std::size_t{1});
+    const std::filesystem::path manual = b.carpeta / "ayuda" / "tanteo.html";
+    QCOMPARE(b.plataforma.direcciones[0], "file://" + manual.string());
+    std::ifstream entrada(manual);
+    std::stringstream html;
+    html << entrada.rdbuf();
+    QVERIFY(html.str().find("El camino de una combinación") != std::string::npos);
+  }
+
+  void acercaDeYAutor() {
+    Banco b;
+    QString titulo, programa, fecha;
+    std::size_t puntos = 0;
+    bool todosALaDerecha = true;
+    QTimer::singleShot(0, [&] {
+      QWidget* pantalla = QApplication::activeModalWidget();
+      QVERIFY(pantalla != nullptr);
+      titulo = pantalla->windowTitle();
+      programa = pantalla->findChild<QLabel*>(QStringLiteral("lblPrograma"))->text();
+      fecha = pantalla->findChild<QLabel*>(QStringLiteral("lblFecha"))->text();
+      auto* acercaDe = static_cast<FrmAcercaDe*>(pantalla);
+      const auto antes = acercaDe->Puntos();
+      acercaDe->Avanzar();
+      puntos = antes.size();
+      for (std::size_t i = 0; i < antes.size(); ++i) {
+        const auto& p = acercaDe->Puntos()[i];
+        const bool avanzo = p.x > antes[i].x || p.x < 0;
+        todosALaDerecha = todosALaDerecha && avanzo && p.velocidad < FrmAcercaDe::kVelocidadMaxima;
+      }
+      pantalla->close();
+    });
+    b.Menu(QStringLiteral("menuAcercade"))->trigger();
+    QCOMPARE(titulo, QStringLiteral("Acerca de ..."));
+    QCOMPARE(programa, QStringLiteral("TANTEO 3.4"));
+    QCOMPARE(fecha, QStringLiteral("14/07/2024"));
+    QCOMPARE(puntos, std::size_t{151});
+    QVERIFY(todosALaDerecha);
+
+    // Alt + right button on "J", even while its own screen is missing.
+    QString autor;
+    QTimer::singleShot(0, [&] {
+      QWidget* pantalla = QApplication::activeModalWidget();
+      QVERIFY(pantalla != nullptr);
+      autor = pantalla->windowTitle();
+      QVERIFY(pantalla->findChild<QLabel*>(QStringLiteral("picICONOS")) != nullptr);
+      auto* volver = pantalla->findChild<QPushButton*>(QStringLiteral("cmdVolver_1"));
+      QCOMPARE(volver->toolTip(), QStringLiteral("Vuelve al Menú anterior"));
+      volver->click();
+    });
+    QTest::mousePress(b.Control(QStringLiteral("cmdCargarJornada")), Qt::RightButton, Qt::AltModifier);
+    QCOMPARE(autor, QStringLiteral("AUTOR"));
   }
 };
 

@@ -1,0 +1,79 @@
+#include "ui/interaccion_qt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tanteo {
+
+namespace {
+
+QString Qt8(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
+
+QMessageBox::Icon IconoQt(Icono icono) {
+  switch (icono) {
+    case Icono::Error: return QMessageBox::Critical;
+    case Icono::Aviso: return QMessageBox::Warning;
+    case Icono::Informacion: return QMessageBox::Information;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void InteraccionQt::Mensaje(Icono icono, std::string_view texto) {
+  QMessageBox caja(IconoQt(icono), QStringLiteral("TANTEO"), Qt8(texto), QMessageBox::Ok, padre_);
+  caja.exec();
+}
+
+bool InteraccionQt::Pregunta(std::string_view texto) {
+  QMessageBox caja(QMessageBox::Question, QStringLiteral("TANTEO"), Qt8(texto), QMessageBox::Yes | QMessageBox::No,
+                   padre_);
+  caja.setDefaultButton(QMessageBox::No);
+  caja.setEscapeButton(QMessageBox::No);
+  return caja.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> InteraccionQt::AbrirFichero(const DialogoFichero& dialogo) { return Dialogo(dialogo, false); }
+
+std::optional<std::string> InteraccionQt::GuardarFichero(const DialogoFichero& dialogo) { return Dialogo(dialogo, true); }
+
+std::optional<std::string> InteraccionQt::Dialogo(const DialogoFichero& dialogo, bool guardar) {
+  QFileDialog caja(padre_, Qt8(dialogo.titulo));
+  caja.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  caja.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (guardar && !dialogo.confirmarSobrescritura) caja.setOption(QFileDialog::DontConfirmOverwrite);
+  const QStringList filtros = FiltrosQt(dialogo.filtro);
+  if (!filtros.isEmpty()) {
+    caja.setNameFilters(filtros);
+    caja.selectNameFilter(filtros.value(std::max(0, dialogo.filtroInicial - 1), filtros.front()));
+  }
+  if (!dialogo.nombreInicial.empty()) caja.selectFile(Qt8(dialogo.nombreInicial));
+  if (caja.exec() != QDialog::Accepted || caja.selectedFiles().isEmpty()) return std::nullopt;
+  return caja.selectedFiles().front().toStdString();
+}
+
+QStringList FiltrosQt(std::string_view filtro) {
+  const QStringList partes = Qt8(filtro).split(QLatin1Char('|'));
+  QStringList filtros;
+  for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+    QString descripcion = partes[i].trimmed();
+    const QString patron = partes[i + 1].trimmed();
+    if (descripcion.isEmpty() || patron.isEmpty()) continue;
+    // The description usually names its pattern already: "Ficheros de Apuestas (*.TXT)".
+    const QString propio = QStringLiteral("(") + patron + QStringLiteral(")");
+    if (descripcion.endsWith(propio)) descripcion.chop(propio.size());
+    QStringList patrones;
+    for (const QString& p : patron.split(QLatin1Char(';'))) {
+      if (p == QStringLiteral("*.*")) {
+        patrones << QStringLiteral("*");
+        continue;
+      }
+      patrones << p;
+      if (p.toLower() != p) patrones << p.toLower();
+    }
+    filtros << descripcion.trimmed() + QStringLiteral(" (") + patrones.join(QLatin1Char(' ')) + QStringLiteral(")");
+  }
+  return filtros;
+}
+
+}  // namespace tanteo

@@ -1,0 +1,24 @@
+// The program's objects wired together: the combination, the Qt seams, the services, the
+// commands and the main window. `tanteo` runs one; the screenshot tool builds one too.
+#pragma once
+
+#include "engine/comandos.h"
+#include "ui/frm_principal.h"
+#include "ui/interaccion_qt.h"
+#include "ui/plataforma_qt.h"
+#include "ui/servicios_ventana.h"
+
+namespace tanteo {
+
+struct Programa {
+  Programa() { interaccion.PonerPadre(&ventana); }
+
+  Combinacion combinacion;
+  InteraccionQt interaccion;
+  PlataformaQt plataforma;
+  ServiciosVentana servicios{plataforma};
+  ComandosPrincipal comandos{combinacion, interaccion, plataforma, servicios};
+  FrmPrincipal ventana{comandos};
+};
+
+}  // namespace tanteo
