@@ -1,6 +1,7 @@
 #include "engine/comandos.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "engine/comprobaciones.h"
@@ -14,6 +15,12 @@ std::string Mayusculas(std::string texto) {
   std::transform(texto.begin(), texto.end(), texto.begin(),
                  [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
   return texto;
+}
+
+// The selected row of the filter list; -1 when none is.
+std::optional<FilaFiltro> Seleccionada(int fila) {
+  if (fila < 0 || fila >= kFilasListaFiltros) return std::nullopt;
+  return FilaDeIndice(fila);
 }
 
 }  // namespace
@@ -32,7 +39,8 @@ void ComandosPrincipal::Arrancar() {
   LeerFicheroConfiguracion();
   combinacion.cargando = false;
   combinacion.cambiadaDesdeGeneracion = false;
-  servicios.InicializarFiltros();
+  InicializarFiltros(combinacion.filtros, combinacion.reduccion);
+  combinacion.lstFiltros = ListaFiltros();
   // Selected by the program itself: the type's action does not run.
   combinacion.tipo = TipoCombinacion::PronosticoManual;
   combinacion.tipoAnterior = TipoCombinacion::PronosticoManual;
@@ -61,7 +69,7 @@ void ComandosPrincipal::CargarPartidos() {
 }
 
 bool ComandosPrincipal::PedirCierre() {
-  if (combinacion.ocupada) return false;
+  if (combinacion.ocupada || estado.bloqueada) return false;
   return combinacion.guardadaXML || interaccion.Pregunta(kPreguntaSalir);
 }
 
@@ -164,7 +172,7 @@ bool ComandosPrincipal::Nuevo() {
 
 void ComandosPrincipal::Inicializar() {
   LimpiarAmbasVistas(combinacion.base.VistaActiva());
-  servicios.InicializarFiltros();
+  combinacion.ReiniciarFiltros();
   estado.ficheroXML = kSinGuardar;
   combinacion.Recontar();
   estado.txtFicheroASCII.clear();
@@ -172,11 +180,11 @@ void ComandosPrincipal::Inicializar() {
   combinacion.guardadaXML = true;
 }
 
-void ComandosPrincipal::AlternarFiltro(int fila) {
-  if (fila >= 0 && fila <= 9) servicios.AlternarFiltro(fila);
-}
+void ComandosPrincipal::AlternarFiltro(int fila) { PulsarDerechoListaFiltros(combinacion, Seleccionada(fila)); }
 
-void ComandosPrincipal::DobleClicFiltros() { combinacion.guardadaXML = false; }
+void ComandosPrincipal::DobleClicFiltros(int fila, PantallasFiltros& pantallas) {
+  DobleClicListaFiltros(combinacion, Seleccionada(fila), pantallas);
+}
 
 void ComandosPrincipal::CalculoPrueba() { servicios.Calcular(); }
 

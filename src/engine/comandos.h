@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/acciones_lista_filtros.h"
 #include "engine/combinacion.h"
 #include "engine/estado_principal.h"
 #include "engine/interaccion.h"
@@ -37,7 +38,8 @@ class ComandosPrincipal {
 
   // The window is loaded: selectors, empty base, configuration file, filters, type 0.
   void Arrancar();
-  // The close box: false while a calculation works, or when the player stays.
+  // The close box: false while a calculation works or the screen is locked (an import or a
+  // save holds the bets), or when the player stays.
   bool PedirCierre();
   // "Salir": true when the window is to close (without asking again).
   bool Salir();
@@ -54,10 +56,10 @@ class ComandosPrincipal {
   // "NUEVO" / "Nueva Base en XML": false when the player keeps the combination.
   bool Nuevo();
 
-  // The filter list: right button on a row (-1: none selected) and double click (the row
-  // opening its screen is the window's part).
+  // The filter list, `fila` the selected row (-1: none): the right button toggles it, a
+  // double click opens its screen.
   void AlternarFiltro(int fila);
-  void DobleClicFiltros();
+  void DobleClicFiltros(int fila, PantallasFiltros& pantallas);
 
   void CalculoPrueba();
   void Analisis();

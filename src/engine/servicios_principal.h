@@ -1,5 +1,5 @@
 // What the main window's commands ask of the rest of the program: the matchday service,
-// the filter list, the conditioning run, the bets files and the modal screens. The program
+// the conditioning run, the bets files and the modal screens. The program
 // wires the real ones; tests script them.
 #pragma once
 
@@ -39,12 +39,6 @@ class ServiciosPrincipal {
   // to the player by the service itself.
   virtual void CargarPartidosJornada(std::string_view jornada, std::string_view temporada,
                                      std::array<std::string, kEquipos>& equipos) = 0;
-
-  // The filter list: row texts 0..9, right-click toggle, and the reset of every filter
-  // setting and of the reduction with all rows back to "No".
-  virtual std::string FilaFiltro(int fila) const = 0;
-  virtual void AlternarFiltro(int fila) = 0;
-  virtual void InicializarFiltros() = 0;
 
   // "Cálculo de Prueba": the conditioning run, reduction included.
   virtual void Calcular() = 0;

@@ -688,17 +688,21 @@ bool FrmPrincipal::Disponible(const QString& control) const {
   return true;
 }
 
-void FrmPrincipal::EmpezarCalculo() {
+void FrmPrincipal::Bloquear() {
   comandos_.Bloquear();
   Refrescar();
-  Timer1_->start();
 }
 
-void FrmPrincipal::TerminarCalculo() {
-  Timer1_->stop();
-  lblApuCondicionadas_->setStyleSheet(QStringLiteral("color:#000000;"));
+void FrmPrincipal::Desbloquear() {
   comandos_.Desbloquear();
   Refrescar();
+}
+
+void FrmPrincipal::IniciarIndicacion() { Timer1_->start(); }
+
+void FrmPrincipal::DetenerIndicacion() {
+  Timer1_->stop();
+  lblApuCondicionadas_->setStyleSheet(QStringLiteral("color:#000000;"));
 }
 
 void FrmPrincipal::MostrarEspera(bool visible) {
@@ -800,8 +804,14 @@ bool FrmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
       const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
       if (QListWidgetItem* item = lstFiltros_->itemAt(punto)) lstFiltros_->setCurrentItem(item);
       const int fila = lstFiltros_->selectedItems().isEmpty() ? -1 : lstFiltros_->currentRow();
-      Ejecutar([this] { comandos_.DobleClicFiltros(); });
-      if (fila >= 0) AbrirAccion(Indexado("lstFiltros", fila));
+      // Each row's screen is the one registered as "lstFiltros_<row>".
+      struct Pantallas : PantallasFiltros {
+        explicit Pantallas(FrmPrincipal& v) : ventana(v) {}
+        void MostrarFiltro(FilaFiltro f) override { ventana.AbrirAccion(Indexado("lstFiltros", IndiceFila(f))); }
+        void MostrarReduccion() override { MostrarFiltro(FilaFiltro::Reduccion); }
+        FrmPrincipal& ventana;
+      } pantallas(*this);
+      Ejecutar([this, fila, &pantallas] { comandos_.DobleClicFiltros(fila, pantallas); });
       return true;
     }
   }
@@ -880,7 +890,7 @@ void FrmPrincipal::RefrescarContadores() {
 
 void FrmPrincipal::RefrescarFiltros() {
   for (int fila = 0; fila < kFilasFiltros; ++fila) {
-    const QString texto = Q(comandos_.servicios.FilaFiltro(fila));
+    const QString texto = Q(combinacion_.lstFiltros.Texto(FilaDeIndice(fila)));
     if (lstFiltros_->item(fila)->text() != texto) lstFiltros_->item(fila)->setText(texto);
   }
 }

@@ -12,6 +12,7 @@
 
 #include "engine/comandos.h"
 #include "engine/direcciones_web.h"
+#include "engine/ejecucion_condicionado.h"
 #include "engine/vocabulario.h"
 
 class QAction;
@@ -31,7 +32,7 @@ namespace tanteo {
 class EtiquetaPulsable;
 class ProgresoQt;
 
-class FrmPrincipal : public QMainWindow {
+class FrmPrincipal : public QMainWindow, public PantallaEjecucion {
   Q_OBJECT
 
  public:
@@ -51,9 +52,12 @@ class FrmPrincipal : public QMainWindow {
   // Shows the commands' state and the combination in every control.
   void Refrescar();
 
-  // A conditioning run: the screen is locked and Timer1 recolours the conditioned counter.
-  void EmpezarCalculo();
-  void TerminarCalculo();
+  // The screen around a conditioning run or an import: locked (the controls that start
+  // operations disabled), and Timer1 recolouring the conditioned counter.
+  void Bloquear() override;
+  void Desbloquear() override;
+  void IniciarIndicacion() override;
+  void DetenerIndicacion() override;
   // Saving bets: locked, with the waiting panel and its progress bar.
   void MostrarEspera(bool visible);
 

@@ -11,7 +11,10 @@
 namespace tanteo {
 
 struct Programa {
-  Programa() { interaccion.PonerPadre(&ventana); }
+  Programa() {
+    interaccion.PonerPadre(&ventana);
+    servicios.PonerVentana(ventana);
+  }
 
   Combinacion combinacion;
   InteraccionQt interaccion;

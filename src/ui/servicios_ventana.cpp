@@ -1,30 +1,54 @@
 #include "ui/servicios_ventana.h"
 
+#include <stdexcept>
+
 #include "formats/escritura_atomica.h"
+#include "formats/guardar_combinacion.h"
+#include "formats/importar_apuestas.h"
+#include "ui/frm_principal.h"
+#include "ui/progreso_qt.h"
+#include "ui/reductor_ventana.h"
 
 namespace tanteo {
 
 namespace {
 
-// The filter list as it stands at start-up, until the filter chain keeps it itself.
-constexpr const char* kFilasIniciales[10] = {
-    "No   CB Resultados     0 de 100", "No   Grupos Generales  0 de 100", "No   CB Goles          0 de 100",
-    "No   Sumas Goles       0 de 100", "No   Grupos Resultados 0 de 100", "No   Figuras           -       ",
-    "No   Rangos            -       ", "No   Coe. Rentabilidad -       ", "No   Probabilidad      -       ",
-    "No   Reducción         -       ",
-};
+// The save's progress on the window: the waiting panel comes up when the writing starts,
+// after the file dialog, and goes when the save has ended.
+class ProgresoGuardado final : public Progreso {
+ public:
+  explicit ProgresoGuardado(FrmPrincipal& ventana) : ventana_(ventana) {}
 
-void Reemplazar(std::string& texto, const std::string& de, const std::string& por) {
-  for (std::size_t p = texto.find(de); p != std::string::npos; p = texto.find(de, p + por.size())) {
-    texto.replace(p, de.size(), por);
+  void Texto(std::string_view) override {
+    if (mostrado_) return;
+    mostrado_ = true;
+    ventana_.MostrarEspera(true);
   }
-}
+  void Avance(std::int64_t hecho, std::int64_t total) override { ventana_.ProgresoEspera().Avance(hecho, total); }
+  void Ceder() override { ventana_.ProgresoEspera().Ceder(); }
+  bool DetencionPedida() const override { return false; }
+
+  void Terminar() {
+    if (mostrado_) ventana_.MostrarEspera(false);
+  }
+
+ private:
+  FrmPrincipal& ventana_;
+  bool mostrado_ = false;
+};
 
 }  // namespace
 
-ServiciosVentana::ServiciosVentana(Plataforma& plataforma) : plataforma_(plataforma) { InicializarFiltros(); }
+ServiciosVentana::ServiciosVentana(Plataforma& plataforma) : plataforma_(plataforma) {}
 
-bool ServiciosVentana::Disponible(Funcion) const { return false; }
+bool ServiciosVentana::Disponible(Funcion funcion) const {
+  return funcion == Funcion::Calculo || funcion == Funcion::Importacion || funcion == Funcion::GuardarApuestas;
+}
+
+FrmPrincipal& ServiciosVentana::Ventana() const {
+  if (ventana_ == nullptr) throw std::logic_error("los servicios no tienen ventana");
+  return *ventana_;
+}
 
 void ServiciosVentana::RellenarJornadas(ListaDesplegable& lista) {
   lista.entradas.clear();
@@ -40,17 +64,35 @@ void ServiciosVentana::RellenarTemporadas(ListaDesplegable& lista) {
   if (!lista.PonerTexto(std::to_string(inicio) + "/" + std::to_string(inicio + 1))) lista.SeleccionarPrimera();
 }
 
-void ServiciosVentana::AlternarFiltro(int fila) {
-  std::string& texto = filas_[fila];
-  if (texto.rfind("No", 0) == 0) {
-    Reemplazar(texto, "No", "Sí");
-  } else {
-    Reemplazar(texto, "Sí", "No");
-  }
+void ServiciosVentana::Calcular() {
+  FrmPrincipal& ventana = Ventana();
+  ComandosPrincipal& comandos = ventana.Comandos();
+  ReductorVentana reductor;
+  EjecutarCondicionado(comandos.combinacion,
+                       EntornoEjecucion{comandos.interaccion, ventana.ProgresoCalculo(), reductor, ventana});
 }
 
-void ServiciosVentana::InicializarFiltros() {
-  for (int fila = 0; fila < 10; ++fila) filas_[fila] = kFilasIniciales[fila];
+void ServiciosVentana::Importar() {
+  FrmPrincipal& ventana = Ventana();
+  ComandosPrincipal& comandos = ventana.Comandos();
+  ventana.Bloquear();
+  const FicheroImportado fichero =
+      ImportarFicheroApuestas(comandos.combinacion, comandos.interaccion, ventana.ProgresoCalculo());
+  if (fichero.elegido) {
+    comandos.estado.txtFicheroASCII = fichero.nombre;
+    comandos.estado.tooltipFicheroASCII = fichero.ruta;
+  }
+  ventana.Desbloquear();
+}
+
+void ServiciosVentana::GuardarApuestas(std::int32_t finales) {
+  FrmPrincipal& ventana = Ventana();
+  ComandosPrincipal& comandos = ventana.Comandos();
+  ProgresoGuardado progreso(ventana);
+  // The XML base file beside the bets comes with the XML base file's writer.
+  GuardarApuestasCombinacion(comandos.combinacion, finales, comandos.estado.ficheroXML, comandos.interaccion, progreso,
+                             {});
+  progreso.Terminar();
 }
 
 bool ServiciosVentana::EscribirFichero(const std::filesystem::path& fichero, std::string_view contenido) {

@@ -11,9 +11,14 @@
 
 namespace tanteo {
 
+class FrmPrincipal;
+
 class ServiciosVentana : public ServiciosPrincipal {
  public:
   explicit ServiciosVentana(Plataforma& plataforma);
+
+  // The window the run, the import and the save show themselves on, once it exists.
+  void PonerVentana(FrmPrincipal& ventana) { ventana_ = &ventana; }
 
   bool Disponible(Funcion funcion) const override;
 
@@ -21,13 +26,9 @@ class ServiciosVentana : public ServiciosPrincipal {
   void RellenarTemporadas(ListaDesplegable& lista) override;
   void CargarPartidosJornada(std::string_view, std::string_view, std::array<std::string, kEquipos>&) override {}
 
-  std::string FilaFiltro(int fila) const override { return filas_[fila]; }
-  void AlternarFiltro(int fila) override;
-  void InicializarFiltros() override;
-
-  void Calcular() override {}
-  void Importar() override {}
-  void GuardarApuestas(std::int32_t) override {}
+  void Calcular() override;
+  void Importar() override;
+  void GuardarApuestas(std::int32_t finales) override;
   void BaseAlAzar() override {}
   void Analisis() override {}
   void Garantias() override {}
@@ -37,8 +38,10 @@ class ServiciosVentana : public ServiciosPrincipal {
   bool EscribirFichero(const std::filesystem::path& fichero, std::string_view contenido) override;
 
  private:
+  FrmPrincipal& Ventana() const;
+
   Plataforma& plataforma_;
-  std::array<std::string, 10> filas_;
+  FrmPrincipal* ventana_ = nullptr;
 };
 
 }  // namespace tanteo

@@ -54,7 +54,9 @@ TEST_F(Comandos, ArranqueSinConfiguracion) {
   c.guardadaXML = false;
   c.cambiadaDesdeGeneracion = true;
   c.AlternarResultado(1, 1);
-  servicios.inicializaciones = 0;
+  c.lstFiltros.Activar(FilaFiltro::Reduccion);
+  c.reduccion.Tipo = 2;
+  c.filtros.EliminadasFiltro[1] = 5;
   comandos.Arrancar();
 
   EXPECT_EQ(comandos.estado.cboNumeroJornada.entradas.size(), 99u);
@@ -69,7 +71,10 @@ TEST_F(Comandos, ArranqueSinConfiguracion) {
   EXPECT_TRUE(c.guardadaXML);
   EXPECT_FALSE(c.cambiadaDesdeGeneracion);
   EXPECT_FALSE(c.cargando);
-  EXPECT_EQ(servicios.inicializaciones, 1);
+  // The filters as the list starts: every row "No", the reduction's with its start-up text.
+  EXPECT_EQ(c.lstFiltros.Texto(FilaFiltro::Reduccion), ListaFiltros().Texto(FilaFiltro::Reduccion));
+  EXPECT_EQ(c.reduccion, Reduccion{});
+  EXPECT_EQ(c.filtros.EliminadasFiltro[1], 0);
   EXPECT_EQ(c.tipo, TipoCombinacion::PronosticoManual);
   EXPECT_EQ(c.tipoAnterior, TipoCombinacion::PronosticoManual);
   EXPECT_TRUE(ui.mensajes.empty());
@@ -159,6 +164,10 @@ TEST_F(Comandos, CierreYSalida) {
 
   c.ocupada = true;
   EXPECT_FALSE(comandos.PedirCierre());
+  // An import or a save at work holds the bets the unload would release.
+  c.ocupada = false;
+  comandos.Bloquear();
+  EXPECT_FALSE(comandos.PedirCierre());
   EXPECT_EQ(ui.preguntas.size(), 4u);
 }
 
@@ -169,10 +178,11 @@ TEST_F(Comandos, NuevoPreguntaSiNoEstaGuardadaYLoDejaTodoVacio) {
   comandos.estado.txtFicheroASCII = "a.TTO";
   comandos.estado.tooltipFicheroASCII = "/x/a.TTO";
   comandos.estado.ficheroXML = "mia.xml";
-  servicios.AlternarFiltro(3);
+  comandos.AlternarFiltro(3);
 
   ui.ResponderNo();
   EXPECT_FALSE(comandos.Nuevo());
+  EXPECT_TRUE(c.lstFiltros.Activa(FilaFiltro::SumaGoles));
   EXPECT_EQ(c.apuestas.TotalApuestas, 64);
   EXPECT_EQ(comandos.estado.ficheroXML, "mia.xml");
 
@@ -186,7 +196,8 @@ TEST_F(Comandos, NuevoPreguntaSiNoEstaGuardadaYLoDejaTodoVacio) {
   EXPECT_EQ(c.contadores.lblApuCondicionadas, "0");
   EXPECT_EQ(c.contadores.lblApuestasReduccion, "0");
   EXPECT_EQ(c.contadores.tooltipApuestasReduccion, "");
-  EXPECT_EQ(servicios.FilaFiltro(3), "No   Fila 3");
+  EXPECT_EQ(c.lstFiltros.Texto(FilaFiltro::SumaGoles), "No   Sumas Goles       0 de 100");
+  EXPECT_EQ(c.lstFiltros.Texto(FilaFiltro::Reduccion), "No   Reducción         -      ");
   EXPECT_EQ(comandos.estado.Titulo(), "TANTEO 3.4 - Fichero : Sin guardar.xml");
   EXPECT_EQ(comandos.estado.txtFicheroASCII, "");
   EXPECT_EQ(comandos.estado.tooltipFicheroASCII, "");
@@ -261,13 +272,12 @@ TEST_F(Comandos, ManualConCambiosYNoDesdeOtroTipoNoHaceNada) {
   comandos.Arrancar();
   comandos.ElegirTipo(1);  // the random base marks the combination changed
   ASSERT_FALSE(c.guardadaXML);
-  servicios.llamadas.clear();
-  const int inicializaciones = servicios.inicializaciones;
+  comandos.AlternarFiltro(0);
   ui.ResponderNo();
   comandos.ElegirTipo(0);
   EXPECT_EQ(c.tipo, TipoCombinacion::PronosticoManual);
   EXPECT_FALSE(c.guardadaXML);
-  EXPECT_EQ(servicios.inicializaciones, inicializaciones);
+  EXPECT_TRUE(c.lstFiltros.Activa(FilaFiltro::CBResultados));
 }
 
 TEST_F(Comandos, AleatorioDibujaLaBaseEnLaVistaPorResultados) {
@@ -422,16 +432,28 @@ TEST_F(Comandos, CalculoDefinitivoTrasImportarGuardaSinCalcularNiPreguntar) {
 }
 
 TEST_F(Comandos, ListaDeFiltros) {
+  struct : PantallasFiltros {
+    void MostrarFiltro(FilaFiltro fila) override { abiertas.push_back(IndiceFila(fila)); }
+    void MostrarReduccion() override { abiertas.push_back(9); }
+    std::vector<int> abiertas;
+  } pantallas;
   comandos.Arrancar();
+  const std::string inicial = c.lstFiltros.Texto(FilaFiltro::Reduccion);
   comandos.AlternarFiltro(-1);
   comandos.AlternarFiltro(9);
-  EXPECT_EQ(servicios.alternadas, std::vector<int>{9});
-  EXPECT_EQ(servicios.FilaFiltro(9).rfind("Sí   Fila 9", 0), 0u);
+  EXPECT_EQ(c.lstFiltros.Texto(FilaFiltro::Reduccion), "Sí" + inicial.substr(2));
   comandos.AlternarFiltro(9);
-  EXPECT_EQ(servicios.FilaFiltro(9), "No   Fila 9");
+  EXPECT_EQ(c.lstFiltros.Texto(FilaFiltro::Reduccion), inicial);
   EXPECT_TRUE(c.guardadaXML);
-  comandos.DobleClicFiltros();
+
+  comandos.DobleClicFiltros(-1, pantallas);
   EXPECT_FALSE(c.guardadaXML);
+  EXPECT_TRUE(pantallas.abiertas.empty());
+  c.reduccion.Tipo = 3;
+  comandos.DobleClicFiltros(9, pantallas);
+  comandos.DobleClicFiltros(6, pantallas);
+  EXPECT_EQ(pantallas.abiertas, (std::vector<int>{9, 6}));
+  EXPECT_EQ(c.lstFiltros.Texto(FilaFiltro::Reduccion), "No   Reducción         al 3");
 }
 
 TEST(Bloqueo, ListaExactaYDesbloqueoSegunElTipo) {

@@ -17,8 +17,6 @@ namespace tanteo::pruebas {
 
 class ServiciosPrincipalFalsos : public ServiciosPrincipal {
  public:
-  ServiciosPrincipalFalsos() { InicializarFiltros(); }
-
   bool Disponible(Funcion funcion) const override { return !ausentes.count(funcion); }
 
   void RellenarJornadas(ListaDesplegable& lista) override {
@@ -35,17 +33,6 @@ class ServiciosPrincipalFalsos : public ServiciosPrincipal {
                              std::array<std::string, kEquipos>& equipos) override {
     cargas.emplace_back(std::string(jornada), std::string(temporada));
     for (int t = 0; t < kEquipos; ++t) equipos[t] = std::string(jornada) + "-" + std::to_string(t + 1);
-  }
-
-  std::string FilaFiltro(int fila) const override { return filas[fila]; }
-  void AlternarFiltro(int fila) override {
-    std::string& f = filas[fila];
-    f = f.rfind("No", 0) == 0 ? "Sí" + f.substr(2) : "No" + f.substr(std::string("Sí").size());
-    alternadas.push_back(fila);
-  }
-  void InicializarFiltros() override {
-    for (int i = 0; i < 10; ++i) filas[i] = "No   Fila " + std::to_string(i);
-    ++inicializaciones;
   }
 
   void Calcular() override { Llamar("Calcular", calcular); }
@@ -71,13 +58,10 @@ class ServiciosPrincipalFalsos : public ServiciosPrincipal {
 
   std::set<Funcion> ausentes;
   std::string temporadaActual = "2024/2025";
-  std::array<std::string, 10> filas;
-  int inicializaciones = 0;
   std::function<void()> calcular, importar, guardar, baseAlAzar;
 
   std::vector<std::string> llamadas;  // in order: "Calcular", "Analisis", ...
   std::vector<std::pair<std::string, std::string>> cargas;
-  std::vector<int> alternadas;
   std::vector<std::int32_t> guardadas, escrutadas;
 
  private:

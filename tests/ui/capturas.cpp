@@ -2,6 +2,7 @@
 // looking at the screens without a display: tanteo_capturas [CARPETA].
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,7 +13,6 @@
 #include "ui/frm_acerca_de.h"
 #include "ui/frm_autor.h"
 #include "ui/programa.h"
-#include "ui/progreso_qt.h"
 
 namespace {
 
@@ -57,28 +57,50 @@ int main(int argc, char* argv[]) {
 
   bool bien = Guardar(ventana, carpeta, QStringLiteral("principal_vacia"));
 
-  // A base by results: 1-0, 1-1, 2-1 in every match and a few extra results.
+  // A base by results: 1-0, 1-1, 2-1 in every match and a few extra results, 8.000 bets.
   for (int m = 1; m <= tanteo::kPartidos; ++m) {
     for (int r : {5, 6, 10}) combinacion.AlternarResultado(m, r);
+    if (m % 2 == 1) {
+      combinacion.AlternarResultado(m, 1);
+      combinacion.AlternarResultado(m, 9);
+    } else {
+      combinacion.AlternarResultado(m, 2);
+    }
   }
-  combinacion.AlternarResultado(2, 1);
-  combinacion.AlternarResultado(4, 16);
   const char* equipos[] = {"Atlético Norte", "Real Costa", "Unión Sierra", "Deportivo Valle", "CD Llanura", "Racing Puerto",
                            "Sporting Ría", "CF Meseta", "Club Vega", "UD Ribera", "Athletic Cumbre", "SD Campiña"};
   for (int t = 0; t < tanteo::kEquipos; ++t) comandos.estado.txtPartido[t] = equipos[t];
-  servicios.AlternarFiltro(0);
-  servicios.AlternarFiltro(3);
+  // Two column bases of CB by results: between one and three home wins 1-0, at most two draws 1-1.
+  tanteo::FiltroCBResultados& cb = combinacion.filtros.cbResultados;
+  for (int m = 1; m <= tanteo::kPartidos; ++m) {
+    cb.CB(1).pronostico[m] = "1-0";
+    cb.CB(2).pronostico[m] = "1-1";
+  }
+  for (int h : {1, 2, 3}) cb.CB(1).aciertos[h] = 1;
+  for (int h : {0, 1, 2}) cb.CB(2).aciertos[h] = 1;
+  combinacion.lstFiltros.ReconstruirBloques(tanteo::FilaFiltro::CBResultados, combinacion.filtros);
+  combinacion.lstFiltros.Activar(tanteo::FilaFiltro::CBResultados);
   ventana.Refrescar();
-  bien = Guardar(ventana, carpeta, QStringLiteral("principal_base_resultados")) && bien;
 
-  // During a run: everything locked, the conditioned counter naming the filter at work in
-  // the colours of Timer1.
-  ventana.EmpezarCalculo();
-  ventana.ProgresoCalculo().Texto("CB por RESULTADOS");
-  QTest::qWait(40);
-  Timer1Parado(ventana);
-  bien = Guardar(ventana, carpeta, QStringLiteral("principal_durante_calculo")) && bien;
-  ventana.TerminarCalculo();
+  // "Cálculo de Prueba": the picture during the run is taken while CB by results works,
+  // everything locked and the conditioned counter naming it in one of Timer1's colours.
+  QTimer durante;
+  durante.setInterval(0);
+  QObject::connect(&durante, &QTimer::timeout, [&] {
+    auto* contador = ventana.findChild<QLabel*>(QStringLiteral("lblApuCondicionadas"));
+    if (contador->text() != QStringLiteral("CB por RESULTADOS")) return;
+    durante.stop();
+    QTest::qWait(40);
+    Timer1Parado(ventana);
+    bien = Guardar(ventana, carpeta, QStringLiteral("principal_durante_calculo")) && bien;
+  });
+  durante.start();
+  QTest::mouseClick(ventana.findChild<QWidget*>(QStringLiteral("lblMenu_4")), Qt::LeftButton);
+  if (durante.isActive()) {
+    std::fprintf(stderr, "el cálculo terminó sin ceder mientras trabajaba el filtro\n");
+    bien = false;
+  }
+  bien = Guardar(ventana, carpeta, QStringLiteral("principal_base_resultados")) && bien;
 
   // The forecast view.
   combinacion.guardadaXML = true;

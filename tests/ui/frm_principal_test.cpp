@@ -12,7 +12,9 @@
 #include <QToolButton>
 #include <QtTest>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "engine/comandos.h"
@@ -21,17 +23,41 @@
 #include "fakes/carpeta_temporal.h"
 #include "fakes/interaccion_guionizada.h"
 #include "fakes/plataforma_falsa.h"
-#include "fakes/servicios_principal_falsos.h"
 #include "engine/texto_numeros.h"
+#include "formats/ficheros_apuestas.h"
 #include "ui/frm_acerca_de.h"
 #include "ui/frm_principal.h"
 #include "ui/progreso_qt.h"
+#include "ui/servicios_ventana.h"
 
 namespace tanteo {
 
 namespace {
 
-// The window with scripted answers, a temporary program folder and fake services.
+// The program's services, with what this build lacks (the matchday service and the screens
+// of other parts of the program) as records, each available unless the test says otherwise.
+class ServiciosDePrueba : public ServiciosVentana {
+ public:
+  using ServiciosVentana::ServiciosVentana;
+
+  bool Disponible(Funcion funcion) const override { return !ausentes.count(funcion); }
+  void CargarPartidosJornada(std::string_view jornada, std::string_view temporada,
+                             std::array<std::string, kEquipos>& equipos) override {
+    cargas.emplace_back(std::string(jornada), std::string(temporada));
+    for (int t = 0; t < kEquipos; ++t) equipos[t] = std::string(jornada) + "-" + std::to_string(t + 1);
+  }
+  void BaseAlAzar() override { llamadas.emplace_back("BaseAlAzar"); }
+  void Analisis() override { llamadas.emplace_back("Analisis"); }
+  void Garantias() override { llamadas.emplace_back("Garantias"); }
+  void Escrutinio(std::int32_t) override { llamadas.emplace_back("Escrutinio"); }
+  void SistemasPropios() override { llamadas.emplace_back("SistemasPropios"); }
+
+  std::set<Funcion> ausentes;
+  std::vector<std::string> llamadas;
+  std::vector<std::pair<std::string, std::string>> cargas;
+};
+
+// The window with scripted answers, a temporary program folder and the program's services.
 struct Banco {
   explicit Banco(const std::string& configuracion = "") {
     ui.alFallar = [](const std::string& motivo) { QTest::qFail(motivo.c_str(), __FILE__, __LINE__); };
@@ -39,6 +65,7 @@ struct Banco {
       std::ofstream(carpeta / std::string(kFicheroConfiguracion), std::ios::binary) << configuracion;
     }
     ventana = std::make_unique<FrmPrincipal>(comandos);
+    servicios.PonerVentana(*ventana);
     ventana->show();
   }
   ~Banco() {
@@ -62,6 +89,28 @@ struct Banco {
     if (auto* menu = ventana->findChild<QMenu*>(nombre)) return menu->menuAction()->isEnabled();
     return Control(nombre)->isEnabled();
   }
+  // A file of the temporary folder; its full path.
+  std::string Fichero(const std::string& nombre, const std::string& contenido) const {
+    std::ofstream(carpeta / nombre, std::ios::binary) << contenido;
+    return (carpeta / nombre).string();
+  }
+  // "Desde Archivo" with `ruta` chosen in the open dialog.
+  void Importar(const std::string& ruta) {
+    ui.ElegirFichero(ruta);
+    emit Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->activated(2);
+  }
+  // Calls `mirar` whenever the window lets events through (the yields of a long operation)
+  // until it returns true.
+  static std::unique_ptr<QTimer> Vigilar(std::function<bool()> mirar) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setInterval(0);
+    QObject::connect(timer.get(), &QTimer::timeout, [t = timer.get(), mirar = std::move(mirar)] {
+      t->stop();
+      if (!mirar()) t->start();
+    });
+    timer->start();
+    return timer;
+  }
   std::string ConfiguracionEscrita() const {
     std::ifstream entrada(carpeta / std::string(kFicheroConfiguracion), std::ios::binary);
     std::stringstream s;
@@ -73,7 +122,7 @@ struct Banco {
   Combinacion combinacion;
   pruebas::InteraccionGuionizada ui;
   pruebas::PlataformaFalsa plataforma{carpeta.Ruta()};
-  pruebas::ServiciosPrincipalFalsos servicios;
+  ServiciosDePrueba servicios{plataforma};
   ComandosPrincipal comandos{combinacion, ui, plataforma, servicios};
   std::unique_ptr<FrmPrincipal> ventana;
 };
@@ -92,7 +141,7 @@ class PruebaFrmPrincipal : public QObject {
     QCOMPARE(b.ventana->windowTitle(), QStringLiteral("TANTEO 3.4 - Fichero : Sin guardar.xml"));
     QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboNumeroJornada"))->count(), 99);
     QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboNumeroJornada"))->currentText(), QStringLiteral("1"));
-    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboTemporada"))->currentText(), QStringLiteral("2024/2025"));
+    QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboTemporada"))->currentText(), QStringLiteral("2025/2026"));
     QCOMPARE(b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->currentText(), QStringLiteral("Pronóstico Manual"));
     QCOMPARE(b.Control<QLineEdit>(QStringLiteral("txtPartido_0"))->text(), QStringLiteral("Equipo1"));
     QCOMPARE(b.Control<QLineEdit>(QStringLiteral("txtPartido_11"))->text(), QStringLiteral("Equipo12"));
@@ -136,7 +185,8 @@ class PruebaFrmPrincipal : public QObject {
 
     auto* lista = b.Control<QListWidget>(QStringLiteral("lstFiltros"));
     QCOMPARE(lista->count(), 10);
-    QCOMPARE(lista->item(0)->text(), QStringLiteral("No   Fila 0"));
+    QCOMPARE(lista->item(0)->text(), QStringLiteral("No   CB Resultados     0 de 100"));
+    QCOMPARE(lista->item(9)->text(), QStringLiteral("No   Reducción         -       "));
     QVERIFY(lista->font().fixedPitch());
     QVERIFY(!b.Control<QLabel>(QStringLiteral("imgFondoList"))->isVisible());
     QVERIFY(!b.Control<QLabel>(QStringLiteral("imgFondoList"))->pixmap().isNull());
@@ -229,7 +279,7 @@ class PruebaFrmPrincipal : public QObject {
     b.Menu(QStringLiteral("menuSalir"))->trigger();
     QVERIFY(!b.ventana->isVisible());
     QCOMPARE(b.ui.preguntas.size(), std::size_t{2});
-    QCOMPARE(b.ConfiguracionEscrita(), std::string("JORNADA=1\r\nTEMPORADA=2024/2025\r\n"));
+    QCOMPARE(b.ConfiguracionEscrita(), std::string("JORNADA=1\r\nTEMPORADA=2025/2026\r\n"));
   }
 
   void laBaseSeEditaConSusColoresYContadores() {
@@ -283,35 +333,38 @@ class PruebaFrmPrincipal : public QObject {
 
   void desdeArchivoYNoAlVolverAManualNoReimporta() {
     Banco b;
-    b.servicios.importar = [&] {
-      b.comandos.estado.txtFicheroASCII = "semana.TTO";
-      b.comandos.estado.tooltipFicheroASCII = "/datos/semana.TTO";
-      b.combinacion.apuestas.TotalImportadas = 3;
-      b.combinacion.contadores.lblApuIniciales = b.combinacion.contadores.lblApuCondicionadas =
-          b.combinacion.contadores.lblApuestasReduccion = "3";
-      b.combinacion.base.PonerResultado(1, 5, true);
-    };
+    const std::string ruta = b.Fichero("semana.txt", "100M00000000\r\n100100000000\r\n");
+    b.Importar(ruta);
     auto* tipo = b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"));
-    emit tipo->activated(2);
     QCOMPARE(tipo->currentText(), QStringLiteral("Desde Archivo"));
+    QCOMPARE(b.ui.dialogos.back().titulo, std::string("Abrir Fichero"));
     auto* fichero = b.Control<QLineEdit>(QStringLiteral("txtFicheroASCII"));
     QVERIFY(fichero->isVisible());
-    QCOMPARE(fichero->text(), QStringLiteral("semana.TTO"));
-    QCOMPARE(fichero->toolTip(), QStringLiteral("/datos/semana.TTO"));
+    QCOMPARE(fichero->text(), QStringLiteral("semana.txt"));
+    QCOMPARE(fichero->toolTip(), Q(ruta));
     QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdCuadroApuDirecto"))->text(), QStringLiteral("Apuestas Importadas"));
     QVERIFY(!b.Control(QStringLiteral("imgALLPronostico"))->isVisible());
     QVERIFY(!b.Control(QStringLiteral("imgINIPronostico"))->isVisible());
     QVERIFY(!b.Habilitado(QStringLiteral("cmdSwitch")));
     QVERIFY(!b.Habilitado(QStringLiteral("picBASEporRESULTADOS")));
+    QVERIFY(b.Habilitado(QStringLiteral("lstFiltros")));
+    // The base is the smallest holding the file: 1-0 in match 1, 0-M or 0-1 in match 2.
     QVERIFY(b.Seleccionada(QStringLiteral("lblPartido1_4")));
-    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("3"));
+    QVERIFY(b.Seleccionada(QStringLiteral("lblPartido2_3")));
+    QVERIFY(b.Seleccionada(QStringLiteral("lblPartido2_1")));
+    QVERIFY(!b.Seleccionada(QStringLiteral("lblPartido2_0")));
+    for (const char* contador : {"lblApuIniciales", "lblApuCondicionadas", "lblApuestasReduccion"}) {
+      QCOMPARE(b.Texto(QString::fromLatin1(contador)), QStringLiteral("2"));
+    }
 
+    // No keeps the imported type as it is: no second open dialog.
     b.combinacion.guardadaXML = false;
     b.ui.ResponderNo();
     emit tipo->activated(0);
     QCOMPARE(tipo->currentText(), QStringLiteral("Desde Archivo"));
-    QCOMPARE(b.servicios.llamadas, std::vector<std::string>{"Importar"});
+    QCOMPARE(b.ui.dialogos.size(), std::size_t{1});
     QVERIFY(fichero->isVisible());
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("2"));
 
     b.ui.ResponderSi();
     emit tipo->activated(0);
@@ -321,6 +374,7 @@ class PruebaFrmPrincipal : public QObject {
     QVERIFY(b.Control(QStringLiteral("imgALLPronostico"))->isVisible());
     QCOMPARE(b.Control<QPushButton>(QStringLiteral("cmdCuadroApuDirecto"))->text(), QStringLiteral("Apuestas en Directo"));
     QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("0"));
+    QVERIFY(!b.Seleccionada(QStringLiteral("lblPartido1_4")));
   }
 
   void aleatorioEnLaVistaPorPronosticoAvisa() {
@@ -333,39 +387,49 @@ class PruebaFrmPrincipal : public QObject {
 
   void unCalculoBloqueaLaListaExactaYMuestraLosTresContadores() {
     Banco b;
-    b.Pulsar(QStringLiteral("imgALLPronostico"));
+    QVERIFY(QTest::qWaitForWindowExposed(b.ventana.get()));
+    // Five results in every match: 15.625 bets, enough for CB 1 to yield while it works.
+    for (int m = 1; m <= kPartidos; ++m) {
+      for (int r = 0; r < 5; ++r) b.Pulsar(QStringLiteral("lblPartido%1_%2").arg(m).arg(r));
+    }
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("15.625"));
+    // CB 1 keeps the bets with 0-0 in match 1.
+    ColumnaBaseResultados& cb = b.combinacion.filtros.cbResultados.CB(1);
+    cb.pronostico[1] = "0-0";
+    cb.aciertos[1] = 1;
+    auto* lista = b.Control<QListWidget>(QStringLiteral("lstFiltros"));
+    QTest::mouseClick(lista->viewport(), Qt::RightButton, {}, lista->visualItemRect(lista->item(0)).center());
+    QVERIFY(lista->item(0)->text().startsWith(QStringLiteral("Sí")));
+
+    bool visto = false, timerActivo = false, cierreRechazado = false;
     QStringList encendidos;
-    bool cierreRechazado = false;
-    QString leyendaDuranteElCalculo;
-    b.servicios.calcular = [&] {
-      b.combinacion.ocupada = true;
-      b.ventana->EmpezarCalculo();
+    QString color;
+    const auto vigia = Banco::Vigilar([&] {
+      if (b.Texto(QStringLiteral("lblApuCondicionadas")) != QStringLiteral("CB por RESULTADOS")) return false;
       for (const std::string& control : ControlesBloqueo()) {
         if (b.Habilitado(Q(control))) encendidos << Q(control);
       }
-      b.ventana->ProgresoCalculo().Texto("CB por RESULTADOS");
-      leyendaDuranteElCalculo = b.Texto(QStringLiteral("lblApuCondicionadas"));
-      QVERIFY(b.Control<QTimer>(QStringLiteral("Timer1"))->isActive());
+      timerActivo = b.Control<QTimer>(QStringLiteral("Timer1"))->isActive();
       QTest::qWait(30);
-      QVERIFY(!b.Control<QLabel>(QStringLiteral("lblApuCondicionadas"))->styleSheet().isEmpty());
+      color = b.Control<QLabel>(QStringLiteral("lblApuCondicionadas"))->styleSheet();
       cierreRechazado = !b.ventana->close();
-      b.combinacion.contadores.lblApuCondicionadas = "1.000.000";
-      b.combinacion.contadores.lblApuestasReduccion = "2.500";
-      b.combinacion.cambiadaDesdeGeneracion = false;
-      b.combinacion.ocupada = false;
-      b.ventana->TerminarCalculo();
-    };
+      return visto = true;
+    });
     b.Pulsar(QStringLiteral("lblMenu_4"));
-    QCOMPARE(b.servicios.llamadas, std::vector<std::string>{"Calcular"});
+    QVERIFY(visto);
     QCOMPARE(encendidos, QStringList());
-    QCOMPARE(leyendaDuranteElCalculo, QStringLiteral("CB por RESULTADOS"));
+    QVERIFY(timerActivo);
+    QVERIFY2(color.startsWith(QStringLiteral("color:#")) && color != QStringLiteral("color:#000000;"), qPrintable(color));
     QVERIFY(cierreRechazado);
     QVERIFY(b.ui.preguntas.empty());
+    QVERIFY(b.ui.mensajes.empty());
     QVERIFY(b.ventana->isVisible());
 
-    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("16.777.216"));
-    QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("1.000.000"));
-    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("2.500"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("15.625"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("3.125"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("3.125"));
+    QCOMPARE(b.combinacion.filtros.EliminadasFiltro[1], 12500);
+    QVERIFY(!b.combinacion.cambiadaDesdeGeneracion);
     QVERIFY(!b.Control<QTimer>(QStringLiteral("Timer1"))->isActive());
     QVERIFY(b.Control<QLabel>(QStringLiteral("lblApuCondicionadas"))->styleSheet().contains(QStringLiteral("#000000")));
     for (const char* control : {"menuArchivo", "menuAyuda", "lblMenu_0", "imgIco_4", "lstFiltros", "cboTipoCombinacion",
@@ -375,15 +439,40 @@ class PruebaFrmPrincipal : public QObject {
     }
   }
 
-  void trasCalcularDesdeArchivoSiguenApagadosElCambioYLaVista() {
+  // The reduction is not in this build: asked for, it gives no bets, as one stopped early.
+  void unaReduccionPedidaSinReduccionDejaCeroFinales() {
     Banco b;
-    emit b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->activated(2);
-    b.servicios.calcular = [&] {
-      b.ventana->EmpezarCalculo();
-      QVERIFY(!b.Habilitado(QStringLiteral("picBASEporPRONOSTICO")));
-      b.ventana->TerminarCalculo();
-    };
+    for (int m = 1; m <= kPartidos; ++m) b.Pulsar(QStringLiteral("lblPartido%1_0").arg(m));
+    b.Pulsar(QStringLiteral("lblPartido1_1"));
+    b.combinacion.lstFiltros.Activar(FilaFiltro::Reduccion);
+    b.combinacion.reduccion.Tipo = 2;
     b.Pulsar(QStringLiteral("lblMenu_4"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("2"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("0"));
+    QVERIFY(b.ui.mensajes.empty());
+    // Nothing to save: no dialog opens.
+    b.Pulsar(QStringLiteral("lblMenu_6"));
+    QCOMPARE(b.ui.Textos(), std::vector<std::string>{std::string(kErrorSinGenerarB)});
+    QVERIFY(b.ui.dialogos.empty());
+  }
+
+  void unCalculoDesdeArchivoDejaApagadosElCambioYLaVista() {
+    Banco b;
+    // The first bet twice: the run reports the repetition and keeps two bets.
+    b.Importar(b.Fichero("tres.txt", "000000000000\r\n100000000000\r\n000000000000\r\n"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("3"));
+    bool bloqueadaDurante = false;
+    const auto vigia = Banco::Vigilar([&] {
+      if (!b.combinacion.ocupada) return false;
+      bloqueadaDurante = !b.Habilitado(QStringLiteral("picBASEporPRONOSTICO")) && !b.Habilitado(QStringLiteral("lstFiltros"));
+      return true;
+    });
+    b.Pulsar(QStringLiteral("lblMenu_4"));
+    QVERIFY(bloqueadaDurante);
+    QCOMPARE(b.ui.Textos(), std::vector<std::string>{std::string(kAvisoRepetidas) + "1"});
+    QCOMPARE(b.Texto(QStringLiteral("lblApuIniciales")), QStringLiteral("3"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("2"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("2"));
     QVERIFY(!b.Habilitado(QStringLiteral("cmdSwitch")));
     QVERIFY(!b.Habilitado(QStringLiteral("picBASEporRESULTADOS")));
     QVERIFY(b.Habilitado(QStringLiteral("picBASEporPRONOSTICO")));
@@ -392,38 +481,51 @@ class PruebaFrmPrincipal : public QObject {
 
   void calculoDefinitivoTrasImportarGuardaLasImportadasEnSuOrden() {
     Banco b;
-    const std::vector<Apuesta> fichero = {{16, 1, 1, 1, 1, 1}, {1, 2, 3, 4, 5, 6}, {16, 1, 1, 1, 1, 1}};
-    b.servicios.importar = [&] {
-      AlmacenApuestas& a = b.combinacion.apuestas;
-      const auto n = static_cast<std::int32_t>(fichero.size());
-      a.ApuestasImportadas.Redimensionar(n);
-      a.ApuestasFinales.Redimensionar(n);
-      for (std::int32_t i = 1; i <= n; ++i) {
-        a.ApuestasImportadas.Poner(i, fichero[i - 1]);
-        a.ApuestasFinales.Poner(i, fichero[i - 1]);
+    // 12.001 bets against system order, the first one again at the end: enough for the
+    // import and the writer to yield.
+    std::vector<std::string> apuestas;
+    for (int i = 0; i < 12000; ++i) {
+      std::string compacta;
+      for (int m = 0; m < kPartidos; ++m) {
+        const int r = m < 3 ? 16 - (i >> (4 * m)) % 16 : m == 3 ? 16 - i / 4096 : 1 + i % 2;
+        compacta += CodigoResultado(r);
       }
-      a.TotalImportadas = n;
-      b.combinacion.contadores.lblApuIniciales = b.combinacion.contadores.lblApuCondicionadas =
-          b.combinacion.contadores.lblApuestasReduccion = FormatoCuenta(n);
-      b.combinacion.cambiadaDesdeGeneracion = false;
-    };
-    std::vector<Apuesta> guardadas;
-    b.servicios.guardar = [&] {
-      b.ventana->MostrarEspera(true);
-      QVERIFY(b.Control(QStringLiteral("picVentanaEspera"))->isVisible());
-      QVERIFY(!b.Habilitado(QStringLiteral("menuArchivo")));
-      b.ventana->ProgresoEspera().Avance(1, 3);
-      QCOMPARE(b.Control(QStringLiteral("lblProgressBar"))->width(), FrmPrincipal::kAnchoBarraEspera / 3);
-      for (std::int32_t i = 1; i <= b.servicios.guardadas.back(); ++i) guardadas.push_back(b.combinacion.apuestas.ApuestasFinales.ApuestaEn(i));
-      b.ventana->MostrarEspera(false);
-    };
-    emit b.Control<QComboBox>(QStringLiteral("cboTipoCombinacion"))->activated(2);
+      apuestas.push_back(compacta);
+    }
+    apuestas.push_back(apuestas.front());
+    std::string texto;
+    for (const std::string& a : apuestas) texto += a + "\r\n";
+    b.Importar(b.Fichero("grande.txt", texto));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("12.001"));
+
+    bool panelVisto = false, archivoApagado = false;
+    int barra = 0;
+    const auto vigia = Banco::Vigilar([&] {
+      if (!b.Control(QStringLiteral("picVentanaEspera"))->isVisible()) return false;
+      panelVisto = true;
+      archivoApagado = !b.Habilitado(QStringLiteral("menuArchivo"));
+      barra = b.Control(QStringLiteral("lblProgressBar"))->width();
+      return true;
+    });
+    b.ui.ElegirFichero((b.carpeta / "semana").string());
     b.Pulsar(QStringLiteral("lblMenu_6"));
-    QCOMPARE(b.servicios.llamadas, (std::vector<std::string>{"Importar", "GuardarApuestas"}));
-    QVERIFY(guardadas == fichero);
     QVERIFY(b.ui.preguntas.empty());
+    QCOMPARE(b.ui.dialogos.back().titulo, std::string("Guardar Combinación"));
+    QCOMPARE(b.ui.dialogos.back().nombreInicial, std::string("Sin guardar.TTO"));
+    QVERIFY(panelVisto);
+    QVERIFY(archivoApagado);
+    QCOMPARE(barra, 6000 * FrmPrincipal::kAnchoBarraEspera / 12001);
     QVERIFY(!b.Control(QStringLiteral("picVentanaEspera"))->isVisible());
     QVERIFY(b.Habilitado(QStringLiteral("menuArchivo")));
+    QVERIFY(b.combinacion.guardadaXML);
+
+    TablaApuestas leidas;
+    const ResultadoLectura lectura = LeerFicheroApuestas(b.carpeta / "semana.TTO", leidas);
+    QVERIFY2(lectura.ok, lectura.descripcion.c_str());
+    QCOMPARE(lectura.apuestas, 12001);
+    for (std::int32_t i = 1; i <= lectura.apuestas; ++i) {
+      if (ApuestaCompacta(leidas.Fila(i)) != apuestas[i - 1]) QFAIL(qPrintable(QStringLiteral("apuesta %1").arg(i)));
+    }
   }
 
   void analisisTrasEditarHaceLaPreguntaDeCambios() {
@@ -463,16 +565,24 @@ class PruebaFrmPrincipal : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(b.ventana.get()));
     const QPoint fila3 = lista->visualItemRect(lista->item(3)).center();
     QTest::mouseClick(lista->viewport(), Qt::RightButton, {}, fila3);
-    QCOMPARE(lista->item(3)->text(), QStringLiteral("Sí   Fila 3"));
+    QCOMPARE(lista->item(3)->text(), QStringLiteral("Sí   Sumas Goles       0 de 100"));
+    QVERIFY(b.combinacion.lstFiltros.Activa(FilaFiltro::SumaGoles));
     QTest::mouseClick(lista->viewport(), Qt::RightButton, {}, fila3);
-    QCOMPARE(lista->item(3)->text(), QStringLiteral("No   Fila 3"));
+    QCOMPARE(lista->item(3)->text(), QStringLiteral("No   Sumas Goles       0 de 100"));
 
-    int abierta = -1;
-    b.ventana->PonerAccion(QStringLiteral("lstFiltros_9"), [&] { abierta = 9; });
+    // The screen a row opens; afterwards the row shows what it changed.
+    b.ventana->PonerAccion(QStringLiteral("lstFiltros_9"), [&] { b.combinacion.reduccion.Tipo = 1; });
+    b.ventana->PonerAccion(QStringLiteral("lstFiltros_0"), [&] {
+      QCOMPARE(b.combinacion.filtros.BloqueCBResultados, std::int16_t{1});
+      b.combinacion.filtros.cbResultados.CB(7).aciertos[2] = 1;
+    });
+    b.combinacion.filtros.BloqueCBResultados = 5;
     QVERIFY(b.combinacion.guardadaXML);
     QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(9)).center());
-    QCOMPARE(abierta, 9);
+    QCOMPARE(lista->item(9)->text(), QStringLiteral("No   Reducción         al 5"));
     QVERIFY(!b.combinacion.guardadaXML);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0)).center());
+    QCOMPARE(lista->item(0)->text(), QStringLiteral("No   CB Resultados     1 de 100"));
   }
 
   void elBordeDelComandoSigueAlPuntero() {
