@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <memory>
 #include <stdexcept>
 
 #include "engine/texto_numeros.h"
+#include "formats/decodificacion_tto.h"
 #include "formats/encriptar_texto.h"
 #include "formats/lector_fichero.h"
 #include "formats/windows_1252.h"
@@ -14,9 +14,6 @@
 namespace tanteo {
 namespace {
 
-// A bet record: 17 bytes of comma form, the commas at these positions.
-constexpr std::size_t kLongitudApuesta = 17;
-constexpr std::array<std::size_t, kPartidos - 1> kComas = {2, 5, 8, 11, 14};
 // The shortest bet record that can hold six elements: two length bytes and five commas.
 constexpr std::int64_t kBytesMinimosRegistro = 7;
 constexpr std::int32_t kFilasAvance = 6000;
@@ -26,14 +23,14 @@ constexpr char kTextoSignos[] = "012M";
 // Every record is XORed with the same keystream, so the enciphered bytes of each code at
 // each place of a bet record are fixed: a bet is written by copying them.
 struct CifradoApuestas {
-  std::array<char, 2 + kLongitudApuesta> plantilla{};  // length and enciphered commas
+  std::array<char, kBytesRegistroApuesta> plantilla{};  // length and enciphered commas
   std::array<std::array<std::array<char, 2>, kResultados + 1>, kPartidos> pares{};
 };
 
 constexpr CifradoApuestas CalcularCifrado() {
   CifradoApuestas c;
   c.plantilla[0] = static_cast<char>(kLongitudApuesta);
-  for (std::size_t p : kComas) c.plantilla[2 + p] = static_cast<char>(',' ^ kFlujoClaveTTO[p]);
+  for (std::size_t p : kComasApuesta) c.plantilla[2 + p] = static_cast<char>(',' ^ kFlujoClaveTTO[p]);
   for (int m = 0; m < kPartidos; ++m) {
     for (int r = 1; r <= kResultados; ++r) {
       c.pares[m][r][0] = static_cast<char>(kTextoSignos[SignoLocal(r)] ^ kFlujoClaveTTO[3 * m]);
@@ -43,93 +40,6 @@ constexpr CifradoApuestas CalcularCifrado() {
   return c;
 }
 constexpr CifradoApuestas kCifrado = CalcularCifrado();
-
-// The sign of a code character ('m' counts as 'M'), -1 for any other character.
-constexpr std::array<std::int8_t, 256> CalcularSignos() {
-  std::array<std::int8_t, 256> s{};
-  s.fill(-1);
-  s['0'] = 0, s['1'] = 1, s['2'] = 2, s['M'] = 3, s['m'] = 3;
-  return s;
-}
-constexpr std::array<std::int8_t, 256> kSignoDeCaracter = CalcularSignos();
-
-// The result of a pair of code characters (first character in the low byte); "00" when
-// the pair is no code.
-constexpr std::array<std::uint8_t, 65536> CalcularResultadosDePar() {
-  std::array<std::uint8_t, 65536> t{};
-  for (int par = 0; par < 65536; ++par) {
-    const int local = kSignoDeCaracter[par & 0xFF];
-    const int visitante = kSignoDeCaracter[par >> 8];
-    t[par] = static_cast<std::uint8_t>(local < 0 || visitante < 0 ? 1 : ResultadoDeSignos(local, visitante));
-  }
-  return t;
-}
-constexpr std::array<std::uint8_t, 65536> kResultadoDePar = CalcularResultadosDePar();
-
-// A typical bet record (length 17, commas in their places) is read as three overlapping
-// little-endian words of its bytes 0..7, 8..15 and 11..18. XORed with the keystream where
-// it covers the text, the words hold the plain characters; the fixed bytes are checked
-// through masks and the pairs looked up.
-constexpr std::size_t kBytesRegistroApuesta = 2 + kLongitudApuesta;
-constexpr std::array<std::size_t, 3> kInicioPalabra = {0, 8, 11};
-
-struct Palabra {
-  std::uint64_t flujo = 0;    // the keystream under the word's text bytes
-  std::uint64_t mascara = 0;  // the bytes that must hold `fijo`
-  std::uint64_t fijo = 0;
-};
-
-constexpr std::array<Palabra, 3> CalcularPalabras() {
-  std::array<Palabra, 3> palabras{};
-  for (std::size_t w = 0; w < palabras.size(); ++w) {
-    for (std::size_t b = 0; b < 8; ++b) {
-      const std::size_t byte = kInicioPalabra[w] + b;  // in the record
-      const int desplazamiento = static_cast<int>(8 * b);
-      if (byte >= 2) palabras[w].flujo |= std::uint64_t{kFlujoClaveTTO[byte - 2]} << desplazamiento;
-      std::uint64_t fijo = 0;
-      bool esFijo = byte < 2;
-      if (byte == 0) fijo = kLongitudApuesta;
-      for (std::size_t p : kComas) {
-        if (byte == 2 + p) esFijo = true, fijo = ',';
-      }
-      if (esFijo) {
-        palabras[w].mascara |= std::uint64_t{0xFF} << desplazamiento;
-        palabras[w].fijo |= fijo << desplazamiento;
-      }
-    }
-  }
-  return palabras;
-}
-constexpr std::array<Palabra, 3> kPalabras = CalcularPalabras();
-
-static_assert(std::endian::native == std::endian::little, "the typical records are read as little-endian words");
-
-// Decodes the record at `registro` into `fila` (with one eight-byte store) when it is a
-// typical bet record; false otherwise, leaving the record to the general path.
-inline std::uint64_t PalabraClara(const char* registro, std::size_t i) {
-  std::uint64_t w;
-  std::memcpy(&w, registro + kInicioPalabra[i], 8);
-  return w ^ kPalabras[i].flujo;
-}
-
-inline bool DecodificarTipico(const char* registro, std::uint8_t* fila) {
-  const std::uint64_t w0 = PalabraClara(registro, 0);
-  const std::uint64_t w1 = PalabraClara(registro, 1);
-  const std::uint64_t w2 = PalabraClara(registro, 2);
-  if ((((w0 & kPalabras[0].mascara) ^ kPalabras[0].fijo) | ((w1 & kPalabras[1].mascara) ^ kPalabras[1].fijo) |
-       ((w2 & kPalabras[2].mascara) ^ kPalabras[2].fijo)) != 0) {
-    return false;
-  }
-  // Pairs at record bytes 2, 5, 8, 11, 14 and 17.
-  const std::uint64_t fila8 = std::uint64_t{kResultadoDePar[(w0 >> 16) & 0xFFFF]} |
-                              std::uint64_t{kResultadoDePar[(w0 >> 40) & 0xFFFF]} << 8 |
-                              std::uint64_t{kResultadoDePar[w1 & 0xFFFF]} << 16 |
-                              std::uint64_t{kResultadoDePar[(w1 >> 24) & 0xFFFF]} << 24 |
-                              std::uint64_t{kResultadoDePar[w1 >> 48]} << 32 |
-                              std::uint64_t{kResultadoDePar[w2 >> 48]} << 40;
-  std::memcpy(fila, &fila8, 8);
-  return true;
-}
 
 bool ResultadosValidos(const std::uint8_t* a) {
   for (int m = 0; m < kPartidos; ++m) {
@@ -206,12 +116,7 @@ std::string LeerApuestas(LectorFichero& fichero, std::int32_t total, AcumuladorA
     const std::string_view v = fichero.Ver(kBytesRegistroApuesta);
     const auto enBuffer = static_cast<std::int32_t>(std::min<std::size_t>(v.size() / kBytesRegistroApuesta, total));
     const std::int32_t n = acumulador.Cabida(std::min(enBuffer, total - acumulador.Cuenta()));
-    std::uint8_t* fila = acumulador.Siguiente();
-    std::int32_t k = 0;
-    while (k < n && DecodificarTipico(v.data() + static_cast<std::size_t>(k) * kBytesRegistroApuesta, fila)) {
-      fila += kBytesApuesta;
-      ++k;
-    }
+    const std::int32_t k = DecodificarApuestasTipicas(v.data(), n, acumulador.Siguiente());
     fichero.Avanzar(static_cast<std::size_t>(k) * kBytesRegistroApuesta);
     acumulador.Confirmar(k);
     if (k == n && n > 0) continue;

@@ -1,0 +1,254 @@
+#include "formats/decodificacion_tto.h"
+
+#include <atomic>
+#include <bit>
+#include <cstring>
+
+#include "formats/encriptar_texto.h"
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define TANTEO_VIA_VECTORIAL 1
+#endif
+
+namespace tanteo {
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "records are read as little-endian words");
+
+constexpr bool EsComa(std::size_t posicion) {
+  for (std::size_t p : kComasApuesta) {
+    if (p == posicion) return true;
+  }
+  return false;
+}
+
+// The sign of a code character ('m' counts as 'M'), -1 for any other character.
+constexpr std::array<std::int8_t, 256> CalcularSignos() {
+  std::array<std::int8_t, 256> s{};
+  s.fill(-1);
+  s['0'] = 0, s['1'] = 1, s['2'] = 2, s['M'] = 3, s['m'] = 3;
+  return s;
+}
+constexpr std::array<std::int8_t, 256> kSignoDeCaracter = CalcularSignos();
+
+// The result of a pair of code characters (first character in the low byte); "00" when
+// the pair is no code.
+constexpr std::array<std::uint8_t, 65536> CalcularResultadosDePar() {
+  std::array<std::uint8_t, 65536> t{};
+  for (int par = 0; par < 65536; ++par) {
+    const int local = kSignoDeCaracter[par & 0xFF];
+    const int visitante = kSignoDeCaracter[par >> 8];
+    t[par] = static_cast<std::uint8_t>(local < 0 || visitante < 0 ? 1 : ResultadoDeSignos(local, visitante));
+  }
+  return t;
+}
+constexpr std::array<std::uint8_t, 65536> kResultadoDePar = CalcularResultadosDePar();
+
+// Scalar way: a record is read as three overlapping little-endian words of its bytes 0..7,
+// 8..15 and 11..18. XORed with the keystream where it covers the text, the words hold the
+// plain characters; the fixed bytes are checked through masks and the pairs looked up.
+constexpr std::array<std::size_t, 3> kInicioPalabra = {0, 8, 11};
+
+struct Palabra {
+  std::uint64_t flujo = 0;    // the keystream under the word's text bytes
+  std::uint64_t mascara = 0;  // the bytes that must hold `fijo`
+  std::uint64_t fijo = 0;
+};
+
+constexpr std::array<Palabra, 3> CalcularPalabras() {
+  std::array<Palabra, 3> palabras{};
+  for (std::size_t w = 0; w < palabras.size(); ++w) {
+    for (std::size_t b = 0; b < 8; ++b) {
+      const std::size_t byte = kInicioPalabra[w] + b;  // in the record
+      const int desplazamiento = static_cast<int>(8 * b);
+      if (byte >= 2) palabras[w].flujo |= std::uint64_t{kFlujoClaveTTO[byte - 2]} << desplazamiento;
+      if (byte < 2 || EsComa(byte - 2)) {
+        palabras[w].mascara |= std::uint64_t{0xFF} << desplazamiento;
+        palabras[w].fijo |= std::uint64_t{byte == 0 ? kLongitudApuesta : byte == 1 ? 0u : ','} << desplazamiento;
+      }
+    }
+  }
+  return palabras;
+}
+constexpr std::array<Palabra, 3> kPalabras = CalcularPalabras();
+
+inline std::uint64_t PalabraClara(const char* registro, std::size_t i) {
+  std::uint64_t w;
+  std::memcpy(&w, registro + kInicioPalabra[i], 8);
+  return w ^ kPalabras[i].flujo;
+}
+
+// Decodes the record at `registro` into `fila` (with one eight-byte store) when it is of
+// the usual shape; false otherwise.
+inline bool DecodificarTipico(const char* registro, std::uint8_t* fila) {
+  const std::uint64_t w0 = PalabraClara(registro, 0);
+  const std::uint64_t w1 = PalabraClara(registro, 1);
+  const std::uint64_t w2 = PalabraClara(registro, 2);
+  if ((((w0 & kPalabras[0].mascara) ^ kPalabras[0].fijo) | ((w1 & kPalabras[1].mascara) ^ kPalabras[1].fijo) |
+       ((w2 & kPalabras[2].mascara) ^ kPalabras[2].fijo)) != 0) {
+    return false;
+  }
+  // Pairs at record bytes 2, 5, 8, 11, 14 and 17.
+  const std::uint64_t fila8 = std::uint64_t{kResultadoDePar[(w0 >> 16) & 0xFFFF]} |
+                              std::uint64_t{kResultadoDePar[(w0 >> 40) & 0xFFFF]} << 8 |
+                              std::uint64_t{kResultadoDePar[w1 & 0xFFFF]} << 16 |
+                              std::uint64_t{kResultadoDePar[(w1 >> 24) & 0xFFFF]} << 24 |
+                              std::uint64_t{kResultadoDePar[w1 >> 48]} << 32 |
+                              std::uint64_t{kResultadoDePar[w2 >> 48]} << 40;
+  std::memcpy(fila, &fila8, 8);
+  return true;
+}
+
+std::atomic<bool> gSoloEscalar{false};
+
+#ifdef TANTEO_VIA_VECTORIAL
+
+// Vector way. 64 records make 1216 bytes, exactly 19 vectors of 64 bytes, so every vector
+// of a block meets the records at the same places and the patterns below are fixed.
+//
+// XORed with `flujo`, a block of the usual shape becomes its plain code characters where
+// the text holds a code and zero at its length bytes and commas. A lookup by the low four
+// bits, taken only at the codes, gives the character back for the four accepted ones, so
+// the block is of the usual shape when the lookup equals the plain bytes everywhere. Any
+// other code character, 'm' included, leaves the block to the scalar way.
+constexpr std::int32_t kApuestasBloque = 64;
+constexpr std::size_t kVectoresBloque = 19;
+constexpr std::size_t kBytesBloque = kApuestasBloque * kBytesRegistroApuesta;
+constexpr std::size_t kSalidasBloque = kApuestasBloque * kBytesApuesta / 64;  // vectors of rows
+static_assert(kBytesBloque == 64 * kVectoresBloque && kSalidasBloque == 6);
+
+using Vector64 = std::array<std::uint8_t, 64>;
+
+struct PatronesBloque {
+  // Lookups by the low four bits of a plain code character ('0', '1', '2', 'M' = 0x4D), the
+  // same in each 16-byte lane: the character itself, 4 x home sign + 1, and the away sign.
+  alignas(64) Vector64 caracter{};
+  alignas(64) Vector64 resultadoLocal{};
+  alignas(64) Vector64 signoVisitante{};
+  alignas(64) std::array<Vector64, kVectoresBloque> flujo{};
+  std::array<std::uint64_t, kVectoresBloque> codigos{};  // bit j: byte j of the vector is a code
+  // Row vector k takes its home characters from block vectors 3k..3k+3: byte `indice` of
+  // the pair 3k, 3k+1, or of the pair 3k+2, 3k+3 where the bit of `segundoPar` is set.
+  alignas(64) std::array<Vector64, kSalidasBloque> indiceLocal{};
+  alignas(64) std::array<Vector64, kSalidasBloque> indiceVisitante{};
+  std::array<std::uint64_t, kSalidasBloque> segundoParLocal{};
+  std::array<std::uint64_t, kSalidasBloque> segundoParVisitante{};
+};
+
+constexpr PatronesBloque CalcularPatrones() {
+  PatronesBloque t;
+  for (std::size_t b = 0; b < 64; b += 16) {
+    for (std::uint8_t signo = 0; signo < 4; ++signo) {
+      const std::uint8_t c = static_cast<std::uint8_t>("012M"[signo]);
+      t.caracter[b + (c & 0xF)] = c;
+      t.resultadoLocal[b + (c & 0xF)] = static_cast<std::uint8_t>(ResultadoDeSignos(signo, 0));
+      t.signoVisitante[b + (c & 0xF)] = signo;
+    }
+  }
+  for (std::size_t b = 0; b < kBytesBloque; ++b) {
+    const std::size_t q = b % kBytesRegistroApuesta;  // byte of the record
+    std::uint8_t& flujo = t.flujo[b / 64][b % 64];
+    if (q == 0) {
+      flujo = static_cast<std::uint8_t>(kLongitudApuesta);
+    } else if (q >= 2 && EsComa(q - 2)) {
+      flujo = static_cast<std::uint8_t>(',' ^ kFlujoClaveTTO[q - 2]);
+    } else if (q >= 2) {
+      flujo = kFlujoClaveTTO[q - 2];
+      t.codigos[b / 64] |= std::uint64_t{1} << (b % 64);
+    }
+  }
+  for (std::size_t k = 0; k < kSalidasBloque; ++k) {
+    for (std::size_t j = 0; j < 64; ++j) {
+      const std::size_t resultado = 64 * k + j;
+      const std::size_t local = kBytesRegistroApuesta * (resultado / kBytesApuesta) + 2 + 3 * (resultado % kBytesApuesta);
+      const std::size_t desde = 3 * 64 * k;
+      if (local < desde || local + 1 >= desde + 256) throw "a row vector reaches beyond its four block vectors";
+      t.indiceLocal[k][j] = static_cast<std::uint8_t>((local - desde) % 128);
+      t.indiceVisitante[k][j] = static_cast<std::uint8_t>((local + 1 - desde) % 128);
+      if (local - desde >= 128) t.segundoParLocal[k] |= std::uint64_t{1} << j;
+      if (local + 1 - desde >= 128) t.segundoParVisitante[k] |= std::uint64_t{1} << j;
+    }
+  }
+  return t;
+}
+constexpr PatronesBloque kPatrones = CalcularPatrones();
+
+#define TANTEO_OBJETIVO_VECTORIAL __attribute__((target("avx512f,avx512bw,avx512vbmi")))
+
+TANTEO_OBJETIVO_VECTORIAL inline __m512i Cargar(const Vector64& v) { return _mm512_load_si512(v.data()); }
+
+// Block vector v made plain, its differences from the usual shape gathered in `distinto`.
+TANTEO_OBJETIVO_VECTORIAL inline __m512i Claro(const char* bloque, std::size_t v, __m512i caracter, __m512i& distinto) {
+  const __m512i claro = _mm512_xor_si512(_mm512_loadu_si512(bloque + 64 * v), Cargar(kPatrones.flujo[v]));
+  const __m512i esperado = _mm512_maskz_shuffle_epi8(kPatrones.codigos[v], caracter, claro);
+  distinto = _mm512_ternarylogic_epi32(distinto, claro, esperado, 0xF6);  // distinto | (claro ^ esperado)
+  return claro;
+}
+
+TANTEO_OBJETIVO_VECTORIAL inline __m512i Recoger(const __m512i* claros, const Vector64& indice, std::uint64_t segundoPar) {
+  const __m512i i = Cargar(indice);
+  return _mm512_mask_blend_epi8(segundoPar, _mm512_permutex2var_epi8(claros[0], i, claros[1]),
+                                _mm512_permutex2var_epi8(claros[2], i, claros[3]));
+}
+
+// Decodes whole blocks while they are of the usual shape; returns how many were. The rows
+// of the first block that is not may have been written.
+TANTEO_OBJETIVO_VECTORIAL std::int32_t DecodificarBloques(const char* registros, std::int32_t bloques,
+                                                         std::uint8_t* filas) {
+  const __m512i caracter = Cargar(kPatrones.caracter);
+  const __m512i resultadoLocal = Cargar(kPatrones.resultadoLocal);
+  const __m512i signoVisitante = Cargar(kPatrones.signoVisitante);
+  for (std::int32_t b = 0; b < bloques; ++b) {
+    const char* bloque = registros + static_cast<std::size_t>(b) * kBytesBloque;
+    std::uint8_t* salida = filas + static_cast<std::size_t>(b) * kApuestasBloque * kBytesApuesta;
+    __m512i distinto = _mm512_setzero_si512();
+    __m512i claros[kVectoresBloque];
+    claros[0] = Claro(bloque, 0, caracter, distinto);
+#pragma GCC unroll 6
+    for (std::size_t k = 0; k < kSalidasBloque; ++k) {
+#pragma GCC unroll 3
+      for (std::size_t v = 3 * k + 1; v <= 3 * k + 3; ++v) claros[v] = Claro(bloque, v, caracter, distinto);
+      const __m512i local = Recoger(claros + 3 * k, kPatrones.indiceLocal[k], kPatrones.segundoParLocal[k]);
+      const __m512i visitante = Recoger(claros + 3 * k, kPatrones.indiceVisitante[k], kPatrones.segundoParVisitante[k]);
+      _mm512_storeu_si512(salida + 64 * k, _mm512_add_epi8(_mm512_shuffle_epi8(resultadoLocal, local),
+                                                           _mm512_shuffle_epi8(signoVisitante, visitante)));
+    }
+    if (_mm512_test_epi8_mask(distinto, distinto) != 0) return b;
+  }
+  return bloques;
+}
+
+#endif
+
+}  // namespace
+
+bool ViaVectorialDisponible() {
+#ifdef TANTEO_VIA_VECTORIAL
+  static const bool disponible = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                                 __builtin_cpu_supports("avx512vbmi");
+  return disponible;
+#else
+  return false;
+#endif
+}
+
+void ElegirViaDecodificacion(ViaDecodificacion via) {
+  gSoloEscalar.store(via == ViaDecodificacion::Escalar, std::memory_order_relaxed);
+}
+
+std::int32_t DecodificarApuestasTipicas(const char* registros, std::int32_t n, std::uint8_t* filas) {
+  std::int32_t k = 0;
+#ifdef TANTEO_VIA_VECTORIAL
+  if (!gSoloEscalar.load(std::memory_order_relaxed) && ViaVectorialDisponible()) {
+    k = kApuestasBloque * DecodificarBloques(registros, n / kApuestasBloque, filas);
+  }
+#endif
+  while (k < n && DecodificarTipico(registros + static_cast<std::size_t>(k) * kBytesRegistroApuesta,
+                                    filas + static_cast<std::size_t>(k) * kBytesApuesta)) {
+    ++k;
+  }
+  return k;
+}
+
+}  // namespace tanteo
