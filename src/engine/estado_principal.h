@@ -37,7 +37,7 @@ struct EstadoPrincipal {
   bool cmdSwitchHabilitado = true;
   bool vistaResultadosHabilitada = true;
   bool vistaPronosticoHabilitada = true;
-  // Locked while a calculation or a save works: every control of ControlesBloqueo() off.
+  // Locked while a calculation, an import or a save works: every control of ControlesBloqueo() off.
   bool bloqueada = false;
 
   std::string ficheroXML{kSinGuardar};

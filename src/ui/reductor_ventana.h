@@ -1,6 +1,8 @@
-// The reduction behind "Cálculo de Prueba", which works in its calculation window
-// frmVentanaProceso. This build has neither yet: a reduction asked for produces no bets,
-// as one stopped before its first result does, and the run ends with "0" final bets.
+// The reduction behind "Cálculo de Prueba". It works inside its calculation window
+// frmVentanaProceso, which shows its cycles and offers the stop button that ends them, and
+// this is where that window comes in. Until it is part of the program, a reduction asked
+// for produces no bets, as one stopped before its first result does: the run ends with
+// "0" final bets.
 #pragma once
 
 #include "engine/reduccion.h"

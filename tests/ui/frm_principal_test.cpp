@@ -410,8 +410,8 @@ class PruebaFrmPrincipal : public QObject {
         if (b.Habilitado(Q(control))) encendidos << Q(control);
       }
       timerActivo = b.Control<QTimer>(QStringLiteral("Timer1"))->isActive();
-      QTest::qWait(30);
-      color = b.Control<QLabel>(QStringLiteral("lblApuCondicionadas"))->styleSheet();
+      auto* contador = b.Control<QLabel>(QStringLiteral("lblApuCondicionadas"));
+      if (QTest::qWaitFor([contador] { return !contador->styleSheet().isEmpty(); }, 2000)) color = contador->styleSheet();
       cierreRechazado = !b.ventana->close();
       return visto = true;
     });
