@@ -6,13 +6,19 @@
 #include <vector>
 
 #include "cli/orden.h"
+#include "cli/orden_jornada.h"
+#include "cli/orden_porcentajes.h"
 
 namespace {
 
 using tanteo::cli::Orden;
 
 // The subcommands, one source file each.
-constexpr std::array<Orden, 0> kOrdenes = {};
+constexpr std::array<Orden, 2> kOrdenes = {{
+    {"jornada", "jornada --jornada N --temporada AAAA/AAAA", tanteo::cli::OrdenJornada},
+    {"porcentajes", "porcentajes --jornada N --temporada AAAA/AAAA --tipo analisis|jugados|lae|mixto",
+     tanteo::cli::OrdenPorcentajes},
+}};
 
 void Ayuda(std::FILE* salida) {
   std::string texto = "Uso: tanteo-cli ORDEN [ARGUMENTOS]\n\nÓrdenes:\n";
