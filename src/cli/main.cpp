@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "cli/orden.h"
+#include "cli/orden_jornada.h"
+#include "cli/orden_porcentajes.h"
 
 namespace {
 
@@ -15,6 +17,9 @@ using tanteo::cli::Orden;
 constexpr std::array kOrdenes = {
     Orden{"listar", tanteo::cli::kUsoListar, tanteo::cli::OrdenListar},
     Orden{"convertir", tanteo::cli::kUsoConvertir, tanteo::cli::OrdenConvertir},
+    Orden{"jornada", "jornada --jornada N --temporada AAAA/AAAA", tanteo::cli::OrdenJornada},
+    Orden{"porcentajes", "porcentajes --jornada N --temporada AAAA/AAAA --tipo analisis|jugados|lae|mixto",
+          tanteo::cli::OrdenPorcentajes},
 };
 
 void Ayuda(std::FILE* salida) {

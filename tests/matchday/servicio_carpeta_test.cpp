@@ -35,7 +35,6 @@ TEST(ServicioCarpeta, LasJornadasDeEjemploEstanCompletas) {
       ASSERT_TRUE(CargarPartidosJornada(servicio, jornada, textoTemporada, nombres, interaccion));
       for (int e = 1; e <= kEquipos; ++e) {
         EXPECT_FALSE(nombres.nombre[e].empty());
-        EXPECT_LE(nombres.nombre[e].size(), 16u + 2u);  // at most 16 characters, a couple of them accented
       }
       for (int tipo = 2; tipo <= 5; ++tipo) {
         CajasPorcentajes cajas;
