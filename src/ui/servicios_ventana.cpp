@@ -1,6 +1,12 @@
 #include "ui/servicios_ventana.h"
 
+#include <algorithm>
+
+#include "evaluation/analisis.h"
 #include "formats/escritura_atomica.h"
+#include "ui/frm_alazar.h"
+#include "ui/frm_analisis.h"
+#include "ui/frm_principal.h"
 
 namespace tanteo {
 
@@ -24,7 +30,9 @@ void Reemplazar(std::string& texto, const std::string& de, const std::string& po
 
 ServiciosVentana::ServiciosVentana(Plataforma& plataforma) : plataforma_(plataforma) { InicializarFiltros(); }
 
-bool ServiciosVentana::Disponible(Funcion) const { return false; }
+bool ServiciosVentana::Disponible(Funcion funcion) const {
+  return funcion == Funcion::BaseAlAzar || funcion == Funcion::Analisis;
+}
 
 void ServiciosVentana::RellenarJornadas(ListaDesplegable& lista) {
   lista.entradas.clear();
@@ -51,6 +59,24 @@ void ServiciosVentana::AlternarFiltro(int fila) {
 
 void ServiciosVentana::InicializarFiltros() {
   for (int fila = 0; fila < 10; ++fila) filas_[fila] = kFilasIniciales[fila];
+}
+
+void ServiciosVentana::BaseAlAzar() {
+  if (ventana_ == nullptr) return;
+  FrmAlazar pantalla(ventana_->Comandos().combinacion.base, *azar_, plataforma_, [this] { ventana_->Refrescar(); },
+                     ventana_);
+  pantalla.exec();
+}
+
+void ServiciosVentana::Analisis() {
+  if (ventana_ == nullptr) return;
+  ComandosPrincipal& comandos = ventana_->Comandos();
+  const AlmacenApuestas& apuestas = comandos.combinacion.apuestas;
+  // The final-bets counter gives K; the rows analysed never go past the rows there are.
+  const std::int32_t K = std::clamp(apuestas.TotalFinales, 0, apuestas.ApuestasFinales.Filas());
+  FrmAnalisis pantalla(FrmAnalisisLogica(AnalizarApuestas(apuestas.ApuestasFinales, K)), comandos.estado.txtPartido,
+                       comandos.plataforma, comandos.interaccion, ventana_);
+  pantalla.exec();
 }
 
 bool ServiciosVentana::EscribirFichero(const std::filesystem::path& fichero, std::string_view contenido) {

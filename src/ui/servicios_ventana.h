@@ -6,14 +6,24 @@
 #include <array>
 #include <string>
 
+#include "engine/generador_aleatorio.h"
 #include "engine/plataforma.h"
 #include "engine/servicios_principal.h"
 
 namespace tanteo {
 
+class FrmPrincipal;
+
 class ServiciosVentana : public ServiciosPrincipal {
  public:
   explicit ServiciosVentana(Plataforma& plataforma);
+
+  // The window the screens open over and read the combination from, and the program's
+  // generator for the random base.
+  void Conectar(FrmPrincipal& ventana, GeneradorAleatorio& azar) {
+    ventana_ = &ventana;
+    azar_ = &azar;
+  }
 
   bool Disponible(Funcion funcion) const override;
 
@@ -28,8 +38,8 @@ class ServiciosVentana : public ServiciosPrincipal {
   void Calcular() override {}
   void Importar() override {}
   void GuardarApuestas(std::int32_t) override {}
-  void BaseAlAzar() override {}
-  void Analisis() override {}
+  void BaseAlAzar() override;
+  void Analisis() override;
   void Garantias() override {}
   void Escrutinio(std::int32_t) override {}
   void SistemasPropios() override {}
@@ -38,6 +48,8 @@ class ServiciosVentana : public ServiciosPrincipal {
 
  private:
   Plataforma& plataforma_;
+  FrmPrincipal* ventana_ = nullptr;
+  GeneradorAleatorio* azar_ = nullptr;
   std::array<std::string, 10> filas_;
 };
 

@@ -56,6 +56,13 @@ TEST(Analisis, CeldasEnCuentasYPorcentajes) {
   EXPECT_EQ(pantalla.TextoResultado(3, 16), "1");
 }
 
+TEST(Analisis, AyudaDeCadaPartidoConSusDosEquipos) {
+  std::array<std::string, kEquipos> equipos;
+  for (int t = 1; t <= kEquipos; ++t) equipos[t - 1] = "Equipo" + std::to_string(t);
+  EXPECT_EQ(FrmAnalisisLogica::AyudaPartido(equipos, 1), "Equipo1-Equipo2");
+  EXPECT_EQ(FrmAnalisisLogica::AyudaPartido(equipos, 6), "Equipo11-Equipo12");
+}
+
 TEST(Analisis, InformeConSuDisposicion) {
   FrmAnalisisLogica pantalla(AnalizarApuestas(Tres(), 3));
   const std::string informe = pantalla.Informe();
