@@ -9,23 +9,15 @@
 #include <QVBoxLayout>
 
 #include "ui/boton_imagen.h"
-#include "ui/recursos.h"
+#include "ui/estilo_pantallas.h"
 
 namespace tanteo {
 
 FrmAlazar::FrmAlazar(BasePronostico& base, GeneradorAleatorio& azar, Plataforma& plataforma,
                      std::function<void()> alRellenar, QWidget* parent)
     : QDialog(parent), base_(base), azar_(azar), plataforma_(plataforma), alRellenar_(std::move(alRellenar)) {
-  setObjectName(QStringLiteral("frmAlazar"));
-  setWindowTitle(QStringLiteral("Generar Base Al azar"));
-  setWindowIcon(Icono(QStringLiteral("tanteo")));
-  setModal(true);
-  setStyleSheet(QStringLiteral(
-      "QDialog { background:#EEF2F7; }"
-      "QGroupBox { font-weight:bold; color:#1F3A5F; border:1px solid #B7C7DB; border-radius:6px;"
-      "  margin-top:10px; padding:10px 10px 8px 10px; background:#F8FAFD; }"
-      "QGroupBox::title { subcontrol-origin:margin; left:10px; padding:0 4px; }"
-      "QLabel[partido=\"true\"] { color:#1F3A5F; font-weight:bold; }"));
+  PrepararPantalla(*this, QStringLiteral("frmAlazar"), QStringLiteral("Generar Base Al azar"),
+                   QStringLiteral("QLabel[partido=\"true\"] { color:#1F3A5F; font-weight:bold; }"));
 
   auto* caja = new QGroupBox(QStringLiteral("Resultados por partido"), this);
   auto* rejilla = new QGridLayout(caja);

@@ -9,6 +9,7 @@
 
 #include "engine/texto_numeros.h"
 #include "ui/boton_imagen.h"
+#include "ui/estilo_pantallas.h"
 #include "ui/grafico_resultados.h"
 #include "ui/recursos.h"
 
@@ -63,18 +64,10 @@ QGridLayout* Rejilla(QWidget* caja) {
 FrmAnalisis::FrmAnalisis(FrmAnalisisLogica logica, const std::array<std::string, kEquipos>& equipos,
                          Plataforma& plataforma, Interaccion& interaccion, QWidget* parent)
     : QDialog(parent), logica_(std::move(logica)), plataforma_(plataforma), interaccion_(interaccion) {
-  setObjectName(QStringLiteral("frmAnalisis"));
-  setWindowTitle(QStringLiteral("ANALISIS"));
-  setWindowIcon(Icono(QStringLiteral("tanteo")));
-  setModal(true);
-  setStyleSheet(QStringLiteral(
-      "QDialog { background:#EEF2F7; }"
-      "QGroupBox { font-weight:bold; color:#1F3A5F; border:1px solid #B7C7DB; border-radius:6px;"
-      "  margin-top:10px; padding:10px 8px 8px 8px; background:#F8FAFD; }"
-      "QGroupBox::title { subcontrol-origin:margin; left:10px; padding:0 4px; }"
-      "QLabel[numero=\"true\"] { background:#2A5282; color:white; font-weight:bold; border-radius:3px; }"
-      "QLabel[leyenda=\"true\"] { color:#1F3A5F; font-weight:bold; }"
-      "QLabel[equipo=\"true\"] { color:#4A5F7A; }"));
+  PrepararPantalla(*this, QStringLiteral("frmAnalisis"), QStringLiteral("ANALISIS"),
+                   QStringLiteral("QLabel[numero=\"true\"] { background:#2A5282; color:white; font-weight:bold; border-radius:3px; }"
+                                  "QLabel[leyenda=\"true\"] { color:#1F3A5F; font-weight:bold; }"
+                                  "QLabel[equipo=\"true\"] { color:#4A5F7A; }"));
 
   auto* tablas = new QHBoxLayout;
   tablas->setSpacing(10);

@@ -73,7 +73,7 @@ void ServiciosVentana::Analisis() {
   ComandosPrincipal& comandos = ventana_->Comandos();
   const AlmacenApuestas& apuestas = comandos.combinacion.apuestas;
   // The final-bets counter gives K; the rows analysed never go past the rows there are.
-  const std::int32_t K = std::clamp(apuestas.TotalFinales, 0, apuestas.ApuestasFinales.Filas());
+  const std::int32_t K = std::clamp(apuestas.TotalFinales, std::int32_t{0}, apuestas.ApuestasFinales.Filas());
   FrmAnalisis pantalla(FrmAnalisisLogica(AnalizarApuestas(apuestas.ApuestasFinales, K)), comandos.estado.txtPartido,
                        comandos.plataforma, comandos.interaccion, ventana_);
   pantalla.exec();

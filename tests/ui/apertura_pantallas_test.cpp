@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "buscar_control.h"
 #include "engine/comandos.h"
 #include "engine/comprobaciones.h"
 #include "fakes/carpeta_temporal.h"
@@ -26,15 +27,12 @@ struct Banco {
     ui.alFallar = [](const std::string& motivo) { QTest::qFail(motivo.c_str(), __FILE__, __LINE__); };
     ventana = std::make_unique<FrmPrincipal>(comandos);
     servicios.Conectar(*ventana, azar);
-    ventana->Refrescar();
     ventana->show();
   }
 
   template <class T = QWidget>
   T* Control(const QString& nombre) const {
-    T* control = ventana->findChild<T*>(nombre);
-    if (control == nullptr) QTest::qFail(qPrintable(QStringLiteral("no existe ") + nombre), __FILE__, __LINE__);
-    return control;
+    return pruebas::BuscarControl<T>(*ventana, nombre);
   }
   // Final bets as a run leaves them: `filas` rows, the counter showing `contador`.
   void Finales(std::int32_t filas, const char* contador) {

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <set>
 
+#include "buscar_control.h"
 #include "engine/base_pronostico.h"
 #include "engine/generador_aleatorio.h"
 #include "fakes/carpeta_temporal.h"
@@ -21,9 +22,7 @@ struct Banco {
 
   template <class T = QWidget>
   T* Control(const QString& nombre) const {
-    T* control = pantalla.findChild<T*>(nombre);
-    if (control == nullptr) QTest::qFail(qPrintable(QStringLiteral("no existe ") + nombre), __FILE__, __LINE__);
-    return control;
+    return pruebas::BuscarControl<T>(pantalla, nombre);
   }
   void Cuentas(const std::array<int, kPartidos>& cuentas) const {
     for (int k = 0; k < kPartidos; ++k) Control<QComboBox>(QStringLiteral("cboPartido_%1").arg(k))->setCurrentIndex(cuentas[k] - 1);

@@ -4,7 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "buscar_control.h"
 #include "evaluation/analisis.h"
+#include "evaluation/tres_apuestas.h"
 #include "fakes/carpeta_temporal.h"
 #include "fakes/interaccion_guionizada.h"
 #include "fakes/plataforma_falsa.h"
@@ -15,17 +17,7 @@ namespace tanteo {
 
 namespace {
 
-constexpr int k10 = 5;  // "1 0"
-
-// Three final bets, all 1-0 in match 1; match 2 has 0-0 once and 1-1 twice, match 3 M-M once.
-TablaApuestas Tres() {
-  TablaApuestas t;
-  t.Redimensionar(3);
-  t.Poner(1, {k10, 1, 1, 1, 1, 1});
-  t.Poner(2, {k10, 6, 1, 1, 1, 1});
-  t.Poner(3, {k10, 6, 16, 1, 1, 1});
-  return t;
-}
+using pruebas::k10;
 
 std::array<std::string, kEquipos> Equipos() {
   std::array<std::string, kEquipos> e;
@@ -41,9 +33,7 @@ struct Banco {
 
   template <class T = QWidget>
   T* Control(const QString& nombre) const {
-    T* control = pantalla.findChild<T*>(nombre);
-    if (control == nullptr) QTest::qFail(qPrintable(QStringLiteral("no existe ") + nombre), __FILE__, __LINE__);
-    return control;
+    return pruebas::BuscarControl<T>(pantalla, nombre);
   }
   QString Texto(const QString& celda) const { return Control<QLabel>(celda)->text(); }
   bool Amarilla(const QString& celda) const {
@@ -65,7 +55,7 @@ struct Banco {
   pruebas::CarpetaTemporal carpeta;
   pruebas::PlataformaFalsa plataforma{carpeta.Ruta()};
   pruebas::InteraccionGuionizada ui;
-  FrmAnalisis pantalla{FrmAnalisisLogica(AnalizarApuestas(Tres(), 3)), Equipos(), plataforma, ui};
+  FrmAnalisis pantalla{FrmAnalisisLogica(AnalizarApuestas(pruebas::TresApuestas(), 3)), Equipos(), plataforma, ui};
 };
 
 }  // namespace
