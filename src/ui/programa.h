@@ -14,7 +14,8 @@ namespace tanteo {
 struct Programa {
   Programa() {
     interaccion.PonerPadre(&ventana);
-    servicios.Conectar(ventana, azar);
+    servicios.PonerVentana(ventana);
+    servicios.PonerGenerador(azar);
   }
 
   Combinacion combinacion;

@@ -62,7 +62,7 @@ void ServiciosVentana::InicializarFiltros() {
 }
 
 void ServiciosVentana::BaseAlAzar() {
-  if (ventana_ == nullptr) return;
+  if (ventana_ == nullptr || azar_ == nullptr) return;
   FrmAlazar pantalla(ventana_->Comandos().combinacion.base, *azar_, plataforma_, [this] { ventana_->Refrescar(); },
                      ventana_);
   pantalla.exec();

@@ -18,12 +18,10 @@ class ServiciosVentana : public ServiciosPrincipal {
  public:
   explicit ServiciosVentana(Plataforma& plataforma);
 
-  // The window the screens open over and read the combination from, and the program's
-  // generator for the random base.
-  void Conectar(FrmPrincipal& ventana, GeneradorAleatorio& azar) {
-    ventana_ = &ventana;
-    azar_ = &azar;
-  }
+  // The window the screens open over and read the combination from, once it exists.
+  void PonerVentana(FrmPrincipal& ventana) { ventana_ = &ventana; }
+  // The program's generator, for the random base.
+  void PonerGenerador(GeneradorAleatorio& azar) { azar_ = &azar; }
 
   bool Disponible(Funcion funcion) const override;
 

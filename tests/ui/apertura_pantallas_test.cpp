@@ -26,7 +26,8 @@ struct Banco {
   Banco() {
     ui.alFallar = [](const std::string& motivo) { QTest::qFail(motivo.c_str(), __FILE__, __LINE__); };
     ventana = std::make_unique<FrmPrincipal>(comandos);
-    servicios.Conectar(*ventana, azar);
+    servicios.PonerVentana(*ventana);
+    servicios.PonerGenerador(azar);
     ventana->show();
   }
 
