@@ -44,6 +44,12 @@ class FrmAnalisisLogica {
   }
   std::string TextoSigno(int equipo, int signo) const { return TextoCelda(analisis_.ConteoSignos[equipo][signo]); }
 
+  // Tool tip of a match's row labels: the home team's name, "-", the away team's name
+  // (`equipos` as the main window shows them, index team - 1).
+  static std::string AyudaPartido(const std::array<std::string, kEquipos>& equipos, int partido) {
+    return equipos[2 * partido - 2] + "-" + equipos[2 * partido - 1];
+  }
+
   // The report as shown (UTF-8, CR LF line ends).
   std::string Informe() const;
   // cmdVerAnalisis: writes the report to the program's folder and opens it in the editor;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/comandos.h"
+#include "engine/generador_aleatorio.h"
 #include "ui/frm_principal.h"
 #include "ui/interaccion_qt.h"
 #include "ui/plataforma_qt.h"
@@ -14,11 +15,13 @@ struct Programa {
   Programa() {
     interaccion.PonerPadre(&ventana);
     servicios.PonerVentana(ventana);
+    servicios.PonerGenerador(azar);
   }
 
   Combinacion combinacion;
   InteraccionQt interaccion;
   PlataformaQt plataforma;
+  GeneradorAleatorio azar;  // the one generator of the program's draws
   ServiciosVentana servicios{plataforma};
   ComandosPrincipal comandos{combinacion, interaccion, plataforma, servicios};
   FrmPrincipal ventana{comandos};

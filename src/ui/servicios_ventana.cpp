@@ -1,10 +1,14 @@
 #include "ui/servicios_ventana.h"
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "evaluation/analisis.h"
 #include "formats/escritura_atomica.h"
 #include "formats/guardar_combinacion.h"
 #include "formats/importar_apuestas.h"
+#include "ui/frm_alazar.h"
+#include "ui/frm_analisis.h"
 #include "ui/frm_principal.h"
 #include "ui/progreso_qt.h"
 #include "ui/reductor_ventana.h"
@@ -42,7 +46,8 @@ class ProgresoGuardado final : public Progreso {
 ServiciosVentana::ServiciosVentana(Plataforma& plataforma) : plataforma_(plataforma) {}
 
 bool ServiciosVentana::Disponible(Funcion funcion) const {
-  return funcion == Funcion::Calculo || funcion == Funcion::Importacion || funcion == Funcion::GuardarApuestas;
+  return funcion == Funcion::Calculo || funcion == Funcion::Importacion || funcion == Funcion::GuardarApuestas ||
+         funcion == Funcion::BaseAlAzar || funcion == Funcion::Analisis;
 }
 
 FrmPrincipal& ServiciosVentana::Ventana() const {
@@ -93,6 +98,24 @@ void ServiciosVentana::GuardarApuestas(std::int32_t finales) {
   GuardarApuestasCombinacion(comandos.combinacion, finales, comandos.estado.ficheroXML, comandos.interaccion, progreso,
                              {});
   progreso.Terminar();
+}
+
+void ServiciosVentana::BaseAlAzar() {
+  if (ventana_ == nullptr || azar_ == nullptr) return;
+  FrmAlazar pantalla(ventana_->Comandos().combinacion.base, *azar_, plataforma_, [this] { ventana_->Refrescar(); },
+                     ventana_);
+  pantalla.exec();
+}
+
+void ServiciosVentana::Analisis() {
+  if (ventana_ == nullptr) return;
+  ComandosPrincipal& comandos = ventana_->Comandos();
+  const AlmacenApuestas& apuestas = comandos.combinacion.apuestas;
+  // The final-bets counter gives K; the rows analysed never go past the rows there are.
+  const std::int32_t K = std::clamp(apuestas.TotalFinales, std::int32_t{0}, apuestas.ApuestasFinales.Filas());
+  FrmAnalisis pantalla(FrmAnalisisLogica(AnalizarApuestas(apuestas.ApuestasFinales, K)), comandos.estado.txtPartido,
+                       comandos.plataforma, comandos.interaccion, ventana_);
+  pantalla.exec();
 }
 
 bool ServiciosVentana::EscribirFichero(const std::filesystem::path& fichero, std::string_view contenido) {

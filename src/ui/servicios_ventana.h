@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "engine/generador_aleatorio.h"
 #include "engine/plataforma.h"
 #include "engine/servicios_principal.h"
 
@@ -17,8 +18,10 @@ class ServiciosVentana : public ServiciosPrincipal {
  public:
   explicit ServiciosVentana(Plataforma& plataforma);
 
-  // The window the run, the import and the save show themselves on, once it exists.
+  // The window the screens open over and read the combination from, once it exists.
   void PonerVentana(FrmPrincipal& ventana) { ventana_ = &ventana; }
+  // The program's generator, for the random base.
+  void PonerGenerador(GeneradorAleatorio& azar) { azar_ = &azar; }
 
   bool Disponible(Funcion funcion) const override;
 
@@ -29,8 +32,8 @@ class ServiciosVentana : public ServiciosPrincipal {
   void Calcular() override;
   void Importar() override;
   void GuardarApuestas(std::int32_t finales) override;
-  void BaseAlAzar() override {}
-  void Analisis() override {}
+  void BaseAlAzar() override;
+  void Analisis() override;
   void Garantias() override {}
   void Escrutinio(std::int32_t) override {}
   void SistemasPropios() override {}
@@ -42,6 +45,7 @@ class ServiciosVentana : public ServiciosPrincipal {
 
   Plataforma& plataforma_;
   FrmPrincipal* ventana_ = nullptr;
+  GeneradorAleatorio* azar_ = nullptr;
 };
 
 }  // namespace tanteo

@@ -8,23 +8,15 @@
 #include "fakes/carpeta_temporal.h"
 #include "fakes/interaccion_guionizada.h"
 #include "fakes/plataforma_falsa.h"
+#include "evaluation/tres_apuestas.h"
 
 namespace tanteo {
 namespace {
 
-constexpr int k10 = 5;  // "1 0"
-
-TablaApuestas Tres() {
-  TablaApuestas t;
-  t.Redimensionar(3);
-  t.Poner(1, {k10, 1, 1, 1, 1, 1});
-  t.Poner(2, {k10, 6, 1, 1, 1, 1});
-  t.Poner(3, {k10, 6, 16, 1, 1, 1});
-  return t;
-}
+using pruebas::k10;
 
 TEST(Analisis, ConteosPorResultadoYPorSigno) {
-  const Analisis a = AnalizarApuestas(Tres(), 3);
+  const Analisis a = AnalizarApuestas(pruebas::TresApuestas(), 3);
   EXPECT_EQ(a.ConteoResultados[1][k10], 3);
   for (int r = 1; r <= 16; ++r) {
     if (r != k10) {
@@ -41,7 +33,7 @@ TEST(Analisis, ConteosPorResultadoYPorSigno) {
 }
 
 TEST(Analisis, CeldasEnCuentasYPorcentajes) {
-  FrmAnalisisLogica pantalla(AnalizarApuestas(Tres(), 3));
+  FrmAnalisisLogica pantalla(AnalizarApuestas(pruebas::TresApuestas(), 3));
   EXPECT_EQ(pantalla.TextoCmdSwitch(), "%");
   EXPECT_EQ(pantalla.TextoResultado(1, k10), "3");
   EXPECT_EQ(pantalla.TextoResultado(1, 1), "");
@@ -56,8 +48,15 @@ TEST(Analisis, CeldasEnCuentasYPorcentajes) {
   EXPECT_EQ(pantalla.TextoResultado(3, 16), "1");
 }
 
+TEST(Analisis, AyudaDeCadaPartidoConSusDosEquipos) {
+  std::array<std::string, kEquipos> equipos;
+  for (int t = 1; t <= kEquipos; ++t) equipos[t - 1] = "Equipo" + std::to_string(t);
+  EXPECT_EQ(FrmAnalisisLogica::AyudaPartido(equipos, 1), "Equipo1-Equipo2");
+  EXPECT_EQ(FrmAnalisisLogica::AyudaPartido(equipos, 6), "Equipo11-Equipo12");
+}
+
 TEST(Analisis, InformeConSuDisposicion) {
-  FrmAnalisisLogica pantalla(AnalizarApuestas(Tres(), 3));
+  FrmAnalisisLogica pantalla(AnalizarApuestas(pruebas::TresApuestas(), 3));
   const std::string informe = pantalla.Informe();
   std::vector<std::string> lineas;
   std::size_t ini = 0;
@@ -102,7 +101,7 @@ TEST(Analisis, VerInformeEscribeEnWindows1252YAbreElEditor) {
   pruebas::CarpetaTemporal dir;
   pruebas::PlataformaFalsa plataforma(dir.Ruta());
   pruebas::InteraccionGuionizada ui;
-  FrmAnalisisLogica pantalla(AnalizarApuestas(Tres(), 3));
+  FrmAnalisisLogica pantalla(AnalizarApuestas(pruebas::TresApuestas(), 3));
   ASSERT_TRUE(pantalla.VerInforme(plataforma, ui));
   const auto fichero = dir / "TANTEO_ANALISIS.txt";
   ASSERT_EQ(plataforma.abiertosEnEditor.size(), 1u);
@@ -121,7 +120,7 @@ TEST(Analisis, FalloAlEscribirSeInforma) {
   pruebas::PlataformaFalsa plataforma(dir.Ruta());
   std::filesystem::remove_all(dir.Ruta());
   pruebas::InteraccionGuionizada ui;
-  FrmAnalisisLogica pantalla(AnalizarApuestas(Tres(), 3));
+  FrmAnalisisLogica pantalla(AnalizarApuestas(pruebas::TresApuestas(), 3));
   EXPECT_FALSE(pantalla.VerInforme(plataforma, ui));
   ASSERT_EQ(ui.mensajes.size(), 1u);
   EXPECT_EQ(ui.mensajes[0].icono, Icono::Error);

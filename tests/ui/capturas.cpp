@@ -1,6 +1,7 @@
-// Writes PNG pictures of the main window in its typical states, for the README and for
-// looking at the screens without a display: tanteo_capturas [CARPETA].
+// Writes PNG pictures of the main window in its typical states and of its screens, for the
+// README and for looking at the screens without a display: tanteo_capturas [CARPETA].
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QStyleFactory>
@@ -9,8 +10,13 @@
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <vector>
 
+#include "engine/base_pronostico.h"
+#include "evaluation/analisis.h"
 #include "ui/frm_acerca_de.h"
+#include "ui/frm_alazar.h"
+#include "ui/frm_analisis.h"
 #include "ui/frm_autor.h"
 #include "ui/programa.h"
 
@@ -32,11 +38,42 @@ void Timer1Parado(QWidget& ventana) {
   }
 }
 
-// The same dots on every run, so the pictures change only when the screens do.
+// The same dots and draws on every run, so the pictures change only when the screens do.
 class PlataformaFija : public tanteo::PlataformaQt {
  public:
-  std::uint64_t SemillaReloj() override { return 20240714; }
+  std::uint64_t SemillaReloj() override { return semilla_++; }
+
+ private:
+  std::uint64_t semilla_ = 20240714;
 };
+
+// Final bets as a conditioned run leaves them: the bets of a base with a few results per
+// match, each kept with a chance that favours some results over others.
+tanteo::TablaApuestas ApuestasDeMuestra() {
+  tanteo::BasePronostico base;
+  const int aceptados[tanteo::kPartidos][4] = {{5, 6, 10, 1}, {1, 5, 6, 2}, {6, 10, 11, 16},
+                                               {5, 9, 6, 7}, {2, 5, 6, 0}, {1, 6, 10, 14}};
+  for (int m = 1; m <= tanteo::kPartidos; ++m) {
+    for (int r : aceptados[m - 1]) {
+      if (r != 0) base.PonerResultado(m, r, true);
+    }
+  }
+  tanteo::TablaApuestas sistema;
+  sistema.Redimensionar(base.Recuento());
+  tanteo::DesarrollarBase(base.ConstruirBase(), sistema, base.Recuento());
+  tanteo::GeneradorAleatorio azar;
+  azar.Sembrar(20240714);
+  std::vector<tanteo::Apuesta> guardadas;
+  for (std::int32_t i = 1; i <= sistema.Filas(); ++i) {
+    double probabilidad = 1.0;
+    for (int m = 1; m <= tanteo::kPartidos; ++m) probabilidad *= 1.0 - 0.09 * ((sistema(i, m) * 7 + m) % 8);
+    if (azar.Siguiente() < 4 * probabilidad) guardadas.push_back(sistema.ApuestaEn(i));
+  }
+  tanteo::TablaApuestas finales;
+  finales.Redimensionar(static_cast<std::int32_t>(guardadas.size()));
+  for (std::size_t i = 0; i < guardadas.size(); ++i) finales.Poner(static_cast<std::int32_t>(i + 1), guardadas[i]);
+  return finales;
+}
 
 }  // namespace
 
@@ -51,7 +88,7 @@ int main(int argc, char* argv[]) {
   if (!QDir().mkpath(carpeta.path())) return 1;
 
   tanteo::Programa programa;
-  auto& [combinacion, interaccion, plataforma, servicios, comandos, ventana] = programa;
+  auto& [combinacion, interaccion, plataforma, azar, servicios, comandos, ventana] = programa;
   ventana.show();
   if (!QTest::qWaitForWindowExposed(&ventana)) return 1;
 
@@ -121,5 +158,30 @@ int main(int argc, char* argv[]) {
   tanteo::FrmAutor autor(&ventana);
   autor.show();
   bien = Guardar(autor, carpeta, QStringLiteral("autor")) && bien;
+  autor.close();
+
+  // A random base of 3, 2, 4, 1, 2 and 3 results drawn into the results view.
+  combinacion.base.Reiniciar();
+  tanteo::FrmAlazar alazar(combinacion.base, azar, fija, [&] { ventana.Refrescar(); }, &ventana);
+  const int cuentas[tanteo::kPartidos] = {3, 2, 4, 1, 2, 3};
+  for (int k = 0; k < tanteo::kPartidos; ++k) {
+    alazar.findChild<QComboBox*>(QStringLiteral("cboPartido_%1").arg(k))->setCurrentIndex(cuentas[k] - 1);
+  }
+  alazar.show();
+  QTest::mouseClick(alazar.findChild<QWidget*>(QStringLiteral("imgRellenar")), Qt::LeftButton);
+  bien = Guardar(alazar, carpeta, QStringLiteral("alazar")) && bien;
+  alazar.close();
+  combinacion.tipo = tanteo::TipoCombinacion::PronosticoAleatorio;
+  combinacion.Recontar();
+  ventana.Refrescar();
+  bien = Guardar(ventana, carpeta, QStringLiteral("principal_base_al_azar")) && bien;
+
+  const tanteo::TablaApuestas finales = ApuestasDeMuestra();
+  tanteo::FrmAnalisis analisis(tanteo::FrmAnalisisLogica(tanteo::AnalizarApuestas(finales, finales.Filas())),
+                               comandos.estado.txtPartido, plataforma, interaccion, &ventana);
+  analisis.show();
+  bien = Guardar(analisis, carpeta, QStringLiteral("analisis")) && bien;
+  QTest::mouseClick(analisis.findChild<QWidget*>(QStringLiteral("cmdSwitch")), Qt::LeftButton);
+  bien = Guardar(analisis, carpeta, QStringLiteral("analisis_porcentajes")) && bien;
   return bien ? 0 : 1;
 }
