@@ -22,7 +22,7 @@ struct Programa {
   InteraccionQt interaccion;
   PlataformaQt plataforma;
   GeneradorAleatorio azar;  // the one generator of the program's draws
-  ServiciosVentana servicios{plataforma};
+  ServiciosVentana servicios{plataforma, interaccion};
   ComandosPrincipal comandos{combinacion, interaccion, plataforma, servicios};
   FrmPrincipal ventana{comandos};
 };

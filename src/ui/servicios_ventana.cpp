@@ -7,6 +7,9 @@
 #include "formats/escritura_atomica.h"
 #include "formats/guardar_combinacion.h"
 #include "formats/importar_apuestas.h"
+#include "matchday/carga_jornada.h"
+#include "matchday/selectores.h"
+#include "matchday/servicio_predeterminado.h"
 #include "ui/frm_alazar.h"
 #include "ui/frm_analisis.h"
 #include "ui/frm_principal.h"
@@ -43,10 +46,11 @@ class ProgresoGuardado final : public Progreso {
 
 }  // namespace
 
-ServiciosVentana::ServiciosVentana(Plataforma& plataforma) : plataforma_(plataforma) {}
+ServiciosVentana::ServiciosVentana(Plataforma& plataforma, Interaccion& interaccion)
+    : plataforma_(plataforma), interaccion_(interaccion), servicioJornada_(CrearServicioJornada()) {}
 
 bool ServiciosVentana::Disponible(Funcion funcion) const {
-  return funcion == Funcion::Calculo || funcion == Funcion::Importacion || funcion == Funcion::GuardarApuestas ||
+  return funcion == Funcion::CargarPartidos || funcion == Funcion::Calculo || funcion == Funcion::Importacion || funcion == Funcion::GuardarApuestas ||
          funcion == Funcion::BaseAlAzar || funcion == Funcion::Analisis;
 }
 
@@ -55,18 +59,28 @@ FrmPrincipal& ServiciosVentana::Ventana() const {
   return *ventana_;
 }
 
+// The selectors of the matchday service, as the window's lists hold them.
 void ServiciosVentana::RellenarJornadas(ListaDesplegable& lista) {
-  lista.entradas.clear();
-  for (int j = 1; j <= 99; ++j) lista.entradas.push_back(std::to_string(j));
-  lista.SeleccionarPrimera();
+  Selector selector;
+  tanteo::RellenarJornadas(selector);
+  lista.entradas = std::move(selector.entradas);
+  lista.indice = selector.seleccionado;
 }
 
 void ServiciosVentana::RellenarTemporadas(ListaDesplegable& lista) {
-  lista.entradas.clear();
-  for (int a = 1990; a <= 2060; ++a) lista.entradas.push_back(std::to_string(a) + "/" + std::to_string(a + 1));
-  const FechaHora hoy = plataforma_.Ahora();
-  const int inicio = hoy.mes <= 7 ? hoy.anio - 1 : hoy.anio;
-  if (!lista.PonerTexto(std::to_string(inicio) + "/" + std::to_string(inicio + 1))) lista.SeleccionarPrimera();
+  Selector selector;
+  tanteo::RellenarTemporadas(selector, plataforma_.Ahora());
+  lista.entradas = std::move(selector.entradas);
+  lista.indice = selector.seleccionado;
+}
+
+void ServiciosVentana::CargarPartidosJornada(std::string_view jornada, std::string_view temporada,
+                                             std::array<std::string, kEquipos>& equipos) {
+  // Names written before a failure stay, as the load applies them one match at a time.
+  NombresEquipos nombres;
+  for (int e = 1; e <= kEquipos; ++e) nombres.nombre[e] = equipos[e - 1];
+  tanteo::CargarPartidosJornada(*servicioJornada_, jornada, temporada, nombres, interaccion_);
+  for (int e = 1; e <= kEquipos; ++e) equipos[e - 1] = nombres.nombre[e];
 }
 
 void ServiciosVentana::Calcular() {

@@ -3,6 +3,11 @@
 // the window keeps their controls disabled.
 #pragma once
 
+#include <memory>
+
+#include "engine/interaccion.h"
+#include "matchday/servicio_jornada.h"
+
 #include <array>
 #include <string>
 
@@ -16,7 +21,8 @@ class FrmPrincipal;
 
 class ServiciosVentana : public ServiciosPrincipal {
  public:
-  explicit ServiciosVentana(Plataforma& plataforma);
+  // `interaccion` shows the matchday service's failures.
+  ServiciosVentana(Plataforma& plataforma, Interaccion& interaccion);
 
   // The window the screens open over and read the combination from, once it exists.
   void PonerVentana(FrmPrincipal& ventana) { ventana_ = &ventana; }
@@ -27,7 +33,8 @@ class ServiciosVentana : public ServiciosPrincipal {
 
   void RellenarJornadas(ListaDesplegable& lista) override;
   void RellenarTemporadas(ListaDesplegable& lista) override;
-  void CargarPartidosJornada(std::string_view, std::string_view, std::array<std::string, kEquipos>&) override {}
+  void CargarPartidosJornada(std::string_view jornada, std::string_view temporada,
+                             std::array<std::string, kEquipos>& equipos) override;
 
   void Calcular() override;
   void Importar() override;
@@ -44,6 +51,8 @@ class ServiciosVentana : public ServiciosPrincipal {
   FrmPrincipal& Ventana() const;
 
   Plataforma& plataforma_;
+  Interaccion& interaccion_;
+  std::unique_ptr<ServicioJornada> servicioJornada_;
   FrmPrincipal* ventana_ = nullptr;
   GeneradorAleatorio* azar_ = nullptr;
 };

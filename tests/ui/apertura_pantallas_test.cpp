@@ -48,7 +48,7 @@ struct Banco {
   pruebas::InteraccionGuionizada ui;
   pruebas::PlataformaFalsa plataforma{carpeta.Ruta()};
   GeneradorAleatorio azar;
-  ServiciosVentana servicios{plataforma};
+  ServiciosVentana servicios{plataforma, ui};
   ComandosPrincipal comandos{combinacion, ui, plataforma, servicios};
   std::unique_ptr<FrmPrincipal> ventana;
 };

@@ -122,7 +122,7 @@ struct Banco {
   Combinacion combinacion;
   pruebas::InteraccionGuionizada ui;
   pruebas::PlataformaFalsa plataforma{carpeta.Ruta()};
-  ServiciosDePrueba servicios{plataforma};
+  ServiciosDePrueba servicios{plataforma, ui};
   ComandosPrincipal comandos{combinacion, ui, plataforma, servicios};
   std::unique_ptr<FrmPrincipal> ventana;
 };
