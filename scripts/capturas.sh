@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the program and writes PNG pictures of its main window under the offscreen
+# Builds the program and writes PNG pictures of its main window and screens under the offscreen
 # platform: scripts/capturas.sh [CARPETA] (default docs/capturas).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -5,20 +5,25 @@
 #include "engine/comandos.h"
 #include "ui/frm_principal.h"
 #include "ui/interaccion_qt.h"
+#include "ui/pantallas_filtros_qt.h"
 #include "ui/plataforma_qt.h"
 #include "ui/servicios_ventana.h"
 
 namespace tanteo {
 
 struct Programa {
-  Programa() { interaccion.PonerPadre(&ventana); }
+  Programa() {
+    interaccion.PonerPadre(&ventana);
+    ConectarPantallasFiltros(ventana, combinacion, pantallasFiltros);
+  }
 
   Combinacion combinacion;
   InteraccionQt interaccion;
   PlataformaQt plataforma;
-  ServiciosVentana servicios{plataforma};
+  ServiciosVentana servicios{plataforma, combinacion};
   ComandosPrincipal comandos{combinacion, interaccion, plataforma, servicios};
   FrmPrincipal ventana{comandos};
+  PantallasFiltrosQt pantallasFiltros{combinacion, comandos.estado, interaccion, &ventana};
 };
 
 }  // namespace tanteo

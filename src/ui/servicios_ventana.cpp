@@ -4,25 +4,8 @@
 
 namespace tanteo {
 
-namespace {
-
-// The filter list as it stands at start-up, until the filter chain keeps it itself.
-constexpr const char* kFilasIniciales[10] = {
-    "No   CB Resultados     0 de 100", "No   Grupos Generales  0 de 100", "No   CB Goles          0 de 100",
-    "No   Sumas Goles       0 de 100", "No   Grupos Resultados 0 de 100", "No   Figuras           -       ",
-    "No   Rangos            -       ", "No   Coe. Rentabilidad -       ", "No   Probabilidad      -       ",
-    "No   Reducción         -       ",
-};
-
-void Reemplazar(std::string& texto, const std::string& de, const std::string& por) {
-  for (std::size_t p = texto.find(de); p != std::string::npos; p = texto.find(de, p + por.size())) {
-    texto.replace(p, de.size(), por);
-  }
-}
-
-}  // namespace
-
-ServiciosVentana::ServiciosVentana(Plataforma& plataforma) : plataforma_(plataforma) { InicializarFiltros(); }
+ServiciosVentana::ServiciosVentana(Plataforma& plataforma, Combinacion& combinacion)
+    : plataforma_(plataforma), combinacion_(combinacion) {}
 
 bool ServiciosVentana::Disponible(Funcion) const { return false; }
 
@@ -40,18 +23,9 @@ void ServiciosVentana::RellenarTemporadas(ListaDesplegable& lista) {
   if (!lista.PonerTexto(std::to_string(inicio) + "/" + std::to_string(inicio + 1))) lista.SeleccionarPrimera();
 }
 
-void ServiciosVentana::AlternarFiltro(int fila) {
-  std::string& texto = filas_[fila];
-  if (texto.rfind("No", 0) == 0) {
-    Reemplazar(texto, "No", "Sí");
-  } else {
-    Reemplazar(texto, "Sí", "No");
-  }
-}
+void ServiciosVentana::AlternarFiltro(int fila) { combinacion_.lstFiltros.Alternar(FilaDeIndice(fila)); }
 
-void ServiciosVentana::InicializarFiltros() {
-  for (int fila = 0; fila < 10; ++fila) filas_[fila] = kFilasIniciales[fila];
-}
+void ServiciosVentana::InicializarFiltros() { combinacion_.ReiniciarFiltros(); }
 
 bool ServiciosVentana::EscribirFichero(const std::filesystem::path& fichero, std::string_view contenido) {
   return EscribirFicheroAtomicamente(fichero, contenido).ok;

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "engine/combinacion.h"
 #include "engine/plataforma.h"
 #include "engine/servicios_principal.h"
 
@@ -13,7 +14,7 @@ namespace tanteo {
 
 class ServiciosVentana : public ServiciosPrincipal {
  public:
-  explicit ServiciosVentana(Plataforma& plataforma);
+  ServiciosVentana(Plataforma& plataforma, Combinacion& combinacion);
 
   bool Disponible(Funcion funcion) const override;
 
@@ -21,7 +22,7 @@ class ServiciosVentana : public ServiciosPrincipal {
   void RellenarTemporadas(ListaDesplegable& lista) override;
   void CargarPartidosJornada(std::string_view, std::string_view, std::array<std::string, kEquipos>&) override {}
 
-  std::string FilaFiltro(int fila) const override { return filas_[fila]; }
+  std::string FilaFiltro(int fila) const override { return combinacion_.lstFiltros.Texto(FilaDeIndice(fila)); }
   void AlternarFiltro(int fila) override;
   void InicializarFiltros() override;
 
@@ -38,7 +39,7 @@ class ServiciosVentana : public ServiciosPrincipal {
 
  private:
   Plataforma& plataforma_;
-  std::array<std::string, 10> filas_;
+  Combinacion& combinacion_;
 };
 
 }  // namespace tanteo

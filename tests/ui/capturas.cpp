@@ -1,4 +1,4 @@
-// Writes PNG pictures of the main window in its typical states, for the README and for
+// Writes PNG pictures of the main window in its typical states and of the screens, for the README and for
 // looking at the screens without a display: tanteo_capturas [CARPETA].
 #include <QApplication>
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <clocale>
 #include <cstdio>
 
+#include "capturas.h"
 #include "ui/frm_acerca_de.h"
 #include "ui/frm_autor.h"
 #include "ui/programa.h"
@@ -16,13 +17,7 @@
 
 namespace {
 
-bool Guardar(QWidget& ventana, const QDir& carpeta, const QString& nombre) {
-  QApplication::processEvents();
-  const QString ruta = carpeta.filePath(nombre + QStringLiteral(".png"));
-  const bool ok = ventana.grab().save(ruta);
-  std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "escrita" : "no se pudo escribir", qPrintable(ruta));
-  return ok;
-}
+using tanteo::capturas::Guardar;
 
 // Freezes the counter's colour so the picture shows one of Timer1's colours, readable.
 void Timer1Parado(QWidget& ventana) {
@@ -51,7 +46,7 @@ int main(int argc, char* argv[]) {
   if (!QDir().mkpath(carpeta.path())) return 1;
 
   tanteo::Programa programa;
-  auto& [combinacion, interaccion, plataforma, servicios, comandos, ventana] = programa;
+  auto& [combinacion, interaccion, plataforma, servicios, comandos, ventana, pantallasFiltros] = programa;
   ventana.show();
   if (!QTest::qWaitForWindowExposed(&ventana)) return 1;
 
@@ -99,5 +94,7 @@ int main(int argc, char* argv[]) {
   tanteo::FrmAutor autor(&ventana);
   autor.show();
   bien = Guardar(autor, carpeta, QStringLiteral("autor")) && bien;
+  autor.close();
+  bien = tanteo::capturas::PantallasFiltros(programa, carpeta) && bien;
   return bien ? 0 : 1;
 }

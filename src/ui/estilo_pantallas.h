@@ -1,0 +1,25 @@
+// The look the modal screens share with the main window: light panels, blue title strip and
+// column-title buttons, gold hover frames.
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace tanteo {
+
+// The style sheet of a modal screen.
+QString EstiloPantallas();
+
+// The strip across the top of a screen with its caption.
+QWidget* TiraTitulo(const QString& titulo, QWidget* padre);
+
+// A column-title button in the blue of the main window's titles.
+QPushButton* BotonCabecera(const QString& nombre, const QString& texto, QWidget* padre);
+
+// A round-cornered number label, as the main window numbers its matches.
+QLabel* NumeroPartido(const QString& nombre, int numero, QWidget* padre);
+
+}  // namespace tanteo
