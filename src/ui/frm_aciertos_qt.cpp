@@ -110,7 +110,7 @@ void DialogoSeleccionQt::Pintar(QLabel* etiqueta, const EtiquetaSeleccion& aspec
 // ---------------------------------------------------------------- frmAciertos
 
 FrmAciertosQt::FrmAciertosQt(FrmAciertos& logica, QWidget* parent)
-    : DialogoSeleccionQt(QStringLiteral("frmAciertos"), QStringLiteral("ACIERTOS"), parent), logica_(logica) {
+    : DialogoSobreLogica(logica, QStringLiteral("frmAciertos"), QStringLiteral("ACIERTOS"), parent) {
   auto* pila = new QVBoxLayout;
   pila->setSpacing(12);
   pila->addWidget(CrearTitulo(logica_.lblTitulo));
@@ -131,15 +131,6 @@ void FrmAciertosQt::showEvent(QShowEvent* evento) {
   DialogoSeleccionQt::showEvent(evento);
 }
 
-void FrmAciertosQt::Pulsar(int k) { logica_.PulsarEtiqueta(k); }
-void FrmAciertosQt::Todos() { logica_.PulsarTodos(); }
-void FrmAciertosQt::Ninguno() { logica_.PulsarNinguno(); }
-
-void FrmAciertosQt::Volver() {
-  logica_.PulsarVolver();
-  accept();
-}
-
 void FrmAciertosQt::Refrescar() {
   for (int k = 0; k < kEtiquetasAciertos; ++k) {
     lblAciertos_[k]->setVisible(logica_.Visible(k));
@@ -151,8 +142,8 @@ void FrmAciertosQt::Refrescar() {
 // ---------------------------------------------------------------- frmAciertosPorcentajes
 
 FrmAciertosPorcentajesQt::FrmAciertosPorcentajesQt(FrmAciertosPorcentajes& logica, QWidget* parent)
-    : DialogoSeleccionQt(QStringLiteral("frmAciertosPorcentajes"), QStringLiteral("SELECCIONE RESULTADOS"), parent),
-      logica_(logica) {
+    : DialogoSobreLogica(logica, QStringLiteral("frmAciertosPorcentajes"), QStringLiteral("SELECCIONE RESULTADOS"),
+                         parent) {
   auto* pila = new QVBoxLayout;
   pila->setSpacing(12);
   pila->addWidget(CrearTitulo(logica_.lblTitulo));
@@ -198,15 +189,6 @@ FrmAciertosPorcentajesQt::FrmAciertosPorcentajesQt(FrmAciertosPorcentajes& logic
   pila->addLayout(CrearBotones(QStringLiteral("Selecciona TODOS"), QStringLiteral("Borra TODOS")));
   Montar(pila);
   Refrescar();
-}
-
-void FrmAciertosPorcentajesQt::Pulsar(int k) { logica_.PulsarEtiqueta(k); }
-void FrmAciertosPorcentajesQt::Todos() { logica_.PulsarTodos(); }
-void FrmAciertosPorcentajesQt::Ninguno() { logica_.PulsarNinguno(); }
-
-void FrmAciertosPorcentajesQt::Volver() {
-  logica_.PulsarVolver();
-  accept();
 }
 
 void FrmAciertosPorcentajesQt::Refrescar() {

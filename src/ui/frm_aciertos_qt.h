@@ -43,7 +43,25 @@ class DialogoSeleccionQt : public QDialog {
   virtual void Refrescar() = 0;
 };
 
-class FrmAciertosQt : public DialogoSeleccionQt {
+// The clicks of a dialog go to its logic, which knows the labels, TODOS, NINGUNO and VOLVER.
+template <class Logica>
+class DialogoSobreLogica : public DialogoSeleccionQt {
+ protected:
+  DialogoSobreLogica(Logica& logica, const QString& nombre, const QString& titulo, QWidget* parent)
+      : DialogoSeleccionQt(nombre, titulo, parent), logica_(logica) {}
+
+  void Pulsar(int k) override { logica_.PulsarEtiqueta(k); }
+  void Todos() override { logica_.PulsarTodos(); }
+  void Ninguno() override { logica_.PulsarNinguno(); }
+  void Volver() override {
+    logica_.PulsarVolver();
+    accept();
+  }
+
+  Logica& logica_;
+};
+
+class FrmAciertosQt : public DialogoSobreLogica<FrmAciertos> {
   Q_OBJECT
 
  public:
@@ -51,32 +69,22 @@ class FrmAciertosQt : public DialogoSeleccionQt {
 
  protected:
   void showEvent(QShowEvent* evento) override;
-  void Pulsar(int k) override;
-  void Todos() override;
-  void Ninguno() override;
-  void Volver() override;
   void Refrescar() override;
 
  private:
-  FrmAciertos& logica_;
   std::array<EtiquetaPulsable*, kEtiquetasAciertos> lblAciertos_{};
 };
 
-class FrmAciertosPorcentajesQt : public DialogoSeleccionQt {
+class FrmAciertosPorcentajesQt : public DialogoSobreLogica<FrmAciertosPorcentajes> {
   Q_OBJECT
 
  public:
   FrmAciertosPorcentajesQt(FrmAciertosPorcentajes& logica, QWidget* parent = nullptr);
 
  protected:
-  void Pulsar(int k) override;
-  void Todos() override;
-  void Ninguno() override;
-  void Volver() override;
   void Refrescar() override;
 
  private:
-  FrmAciertosPorcentajes& logica_;
   std::array<EtiquetaPulsable*, FrmAciertosPorcentajes::kRangos> lblAciertos_{};
   QComboBox* cboTipoPorcentajes_ = nullptr;
 };

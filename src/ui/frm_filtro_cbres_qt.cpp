@@ -1,7 +1,7 @@
 #include "ui/frm_filtro_cbres_qt.h"
 
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -160,10 +160,14 @@ void FrmFiltroCBRESQt::PulsarVolver() {
 }
 
 bool FrmFiltroCBRESQt::eventFilter(QObject* objeto, QEvent* evento) {
-  // A cell list receiving the focus activates the filter.
+  // A cell list receiving the focus activates the filter; getting it back when the screen
+  // or the list's own popup closes is no new focus.
   if (evento->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(objeto) != nullptr) {
-    logica_.FocoCB();
-    MostrarActivacion();
+    const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
+    if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
+      logica_.FocoCB();
+      MostrarActivacion();
+    }
   }
   return PantallaFiltroQt::eventFilter(objeto, evento);
 }

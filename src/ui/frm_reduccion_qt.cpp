@@ -71,7 +71,8 @@ FrmReduccionQt::FrmReduccionQt(Reduccion& reduccion, ListaFiltros& lista, QWidge
   QSizePolicy reservar = txtNColumnas_->sizePolicy();
   reservar.setRetainSizeWhenHidden(true);
   txtNColumnas_->setSizePolicy(reservar);
-  connect(txtNColumnas_, &QLineEdit::textEdited, this, [this](const QString& texto) { logica_.EscribirNColumnas(texto.toStdString()); });
+  connect(txtNColumnas_, &QLineEdit::textEdited, this,
+          [this](const QString& texto) { logica_.EscribirNColumnas(texto.toStdString()); });
 
   cboPorcentaje_ = new QComboBox(opciones);
   cboPorcentaje_->setObjectName(QStringLiteral("cboPorcentaje"));
@@ -93,7 +94,8 @@ FrmReduccionQt::FrmReduccionQt(Reduccion& reduccion, ListaFiltros& lista, QWidge
 
   auto* exactas = new QHBoxLayout;
   exactas->setSpacing(4);
-  chkApuestasExactas_ = CasillaConEtiqueta("chkApuestasExactas", "Label4", QStringLiteral("Generar Número de Apuestas Exactas"), Label4_);
+  chkApuestasExactas_ =
+      CasillaConEtiqueta("chkApuestasExactas", "Label4", QStringLiteral("Generar Número de Apuestas Exactas"), Label4_);
   connect(chkApuestasExactas_, &QCheckBox::clicked, this, [this](bool marcado) {
     logica_.PulsarApuestasExactas(marcado);
     Refrescar();

@@ -1,5 +1,5 @@
-// Writes PNG pictures of the main window in its typical states and of the screens, for the README and for
-// looking at the screens without a display: tanteo_capturas [CARPETA].
+// Writes PNG pictures of the main window in its typical states and of the other screens,
+// for the README and for looking at them without a display: tanteo_capturas [CARPETA].
 #include <QApplication>
 #include <QDir>
 #include <QStyleFactory>

@@ -132,6 +132,10 @@ class PruebaFrmFiltroCBRES : public QObject {
     b.Pulsar(QStringLiteral("imgActivar"));
     QVERIFY(!b.FilaActiva());
     QVERIFY(!b.ImagenActiva());
+    // The list getting its focus back as the screen comes to the front again is no edit.
+    QFocusEvent vuelta(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(b.Celda(3, 2), &vuelta);
+    QVERIFY(!b.FilaActiva());
     // Choosing with the keyboard in the list that has the focus.
     QTest::keyClick(b.Celda(3, 2), Qt::Key_Down);
     QCOMPARE(b.Celda(3, 2)->currentText(), QStringLiteral("0-0"));
