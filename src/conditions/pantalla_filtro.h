@@ -22,6 +22,9 @@ class PantallaFiltro {
   bool ImagenActiva() const { return lista_.Activa(fila_); }
   // imgActivar clicked: the row "Sí" becomes "No", otherwise "Sí".
   void PulsarActivar();
+  // Whether a close request from the window frame or its menu is refused, so that the
+  // screen is left only through imgVolver and its validation.
+  virtual bool RechazaCierreDelMarco() const { return false; }
 
  protected:
   // ActivarFiltro: every edit of the settings activates the filter.
@@ -50,6 +53,9 @@ class PantallaBloques : public PantallaFiltro {
   // imgVolver: writes the page back and checks blocks 1..100 in order; the first failing
   // block's message is shown and the screen stays open (false). True: the screen unloads.
   bool PulsarVolver(Interaccion& interaccion);
+
+  // A block screen must pass its validation to close.
+  bool RechazaCierreDelMarco() const override { return true; }
 
  protected:
   PantallaBloques(ListaFiltros& lista, FilaFiltro fila, std::int16_t& pagina, int bloquesPorPagina)

@@ -1,5 +1,6 @@
 #include "ui/interaccion_qt.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -20,14 +21,20 @@ QMessageBox::Icon IconoQt(Icono icono) {
 
 }  // namespace
 
+QWidget* InteraccionQt::Padre() const {
+  // Over the modal screen that asks, not under it.
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return padre_;
+}
+
 void InteraccionQt::Mensaje(Icono icono, std::string_view texto) {
-  QMessageBox caja(IconoQt(icono), QStringLiteral("TANTEO"), Qt8(texto), QMessageBox::Ok, padre_);
+  QMessageBox caja(IconoQt(icono), QStringLiteral("TANTEO"), Qt8(texto), QMessageBox::Ok, Padre());
   caja.exec();
 }
 
 bool InteraccionQt::Pregunta(std::string_view texto) {
   QMessageBox caja(QMessageBox::Question, QStringLiteral("TANTEO"), Qt8(texto), QMessageBox::Yes | QMessageBox::No,
-                   padre_);
+                   Padre());
   caja.setDefaultButton(QMessageBox::No);
   caja.setEscapeButton(QMessageBox::No);
   return caja.exec() == QMessageBox::Yes;
@@ -38,7 +45,7 @@ std::optional<std::string> InteraccionQt::AbrirFichero(const DialogoFichero& dia
 std::optional<std::string> InteraccionQt::GuardarFichero(const DialogoFichero& dialogo) { return Dialogo(dialogo, true); }
 
 std::optional<std::string> InteraccionQt::Dialogo(const DialogoFichero& dialogo, bool guardar) {
-  QFileDialog caja(padre_, Qt8(dialogo.titulo));
+  QFileDialog caja(Padre(), Qt8(dialogo.titulo));
   caja.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   caja.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (guardar && !dialogo.confirmarSobrescritura) caja.setOption(QFileDialog::DontConfirmOverwrite);

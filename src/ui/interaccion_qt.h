@@ -22,6 +22,7 @@ class InteraccionQt : public Interaccion {
 
  private:
   std::optional<std::string> Dialogo(const DialogoFichero& dialogo, bool guardar);
+  QWidget* Padre() const;
   QPointer<QWidget> padre_;
 };
 

@@ -6,6 +6,7 @@
 #include "engine/generador_aleatorio.h"
 #include "ui/frm_principal.h"
 #include "ui/interaccion_qt.h"
+#include "ui/pantallas_filtros_qt.h"
 #include "ui/plataforma_qt.h"
 #include "ui/servicios_ventana.h"
 
@@ -16,6 +17,7 @@ struct Programa {
     interaccion.PonerPadre(&ventana);
     servicios.PonerVentana(ventana);
     servicios.PonerGenerador(azar);
+    ConectarPantallasFiltros(ventana, combinacion, pantallasFiltros);
   }
 
   Combinacion combinacion;
@@ -25,6 +27,7 @@ struct Programa {
   ServiciosVentana servicios{plataforma, interaccion};
   ComandosPrincipal comandos{combinacion, interaccion, plataforma, servicios};
   FrmPrincipal ventana{comandos};
+  PantallasFiltrosQt pantallasFiltros{combinacion, comandos.estado, interaccion, &ventana};
 };
 
 }  // namespace tanteo

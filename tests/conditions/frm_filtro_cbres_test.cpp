@@ -120,6 +120,7 @@ TEST_F(FrmFiltroCBRESPrueba, CerrarInformaDelPrimerCBQueFalla) {
   CB(30).pronostico[2] = "1-1";  // choices without counts
   CB(57).aciertos[0] = 1;        // counts without choices
   FrmFiltroCBRES frm(filtros, lista);
+  EXPECT_TRUE(frm.RechazaCierreDelMarco());  // only imgVolver and its check close it
   frm.PulsarMas();
   InteraccionGuionizada ui;
   EXPECT_FALSE(frm.PulsarVolver(ui));

@@ -32,6 +32,7 @@ TEST(FrmReduccion, AbrirYCerrarSinTocarNadaNoCambiaNada) {
     ListaFiltros lista;
     if (activa) lista.Activar(FilaFiltro::Reduccion);
     const FrmReduccion frm(r, lista);
+    EXPECT_FALSE(frm.RechazaCierreDelMarco());  // closing it otherwise stores nothing
     EXPECT_EQ(frm.ImagenActiva(), activa);
     EXPECT_EQ(frm.PulsarVolver(), r);
     EXPECT_EQ(lista.Activa(FilaFiltro::Reduccion), activa);

@@ -14,6 +14,7 @@
 
 #include "engine/base_pronostico.h"
 #include "evaluation/analisis.h"
+#include "capturas.h"
 #include "ui/frm_acerca_de.h"
 #include "ui/frm_alazar.h"
 #include "ui/frm_analisis.h"
@@ -22,13 +23,7 @@
 
 namespace {
 
-bool Guardar(QWidget& ventana, const QDir& carpeta, const QString& nombre) {
-  QApplication::processEvents();
-  const QString ruta = carpeta.filePath(nombre + QStringLiteral(".png"));
-  const bool ok = ventana.grab().save(ruta);
-  std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "escrita" : "no se pudo escribir", qPrintable(ruta));
-  return ok;
-}
+using tanteo::capturas::Guardar;
 
 // Freezes the counter's colour so the picture shows one of Timer1's colours, readable.
 void Timer1Parado(QWidget& ventana) {
@@ -88,7 +83,7 @@ int main(int argc, char* argv[]) {
   if (!QDir().mkpath(carpeta.path())) return 1;
 
   tanteo::Programa programa;
-  auto& [combinacion, interaccion, plataforma, azar, servicios, comandos, ventana] = programa;
+  auto& [combinacion, interaccion, plataforma, azar, servicios, comandos, ventana, pantallasFiltros] = programa;
   ventana.show();
   if (!QTest::qWaitForWindowExposed(&ventana)) return 1;
 
@@ -183,5 +178,6 @@ int main(int argc, char* argv[]) {
   bien = Guardar(analisis, carpeta, QStringLiteral("analisis")) && bien;
   QTest::mouseClick(analisis.findChild<QWidget*>(QStringLiteral("cmdSwitch")), Qt::LeftButton);
   bien = Guardar(analisis, carpeta, QStringLiteral("analisis_porcentajes")) && bien;
+  bien = tanteo::capturas::PantallasFiltros(programa, carpeta) && bien;
   return bien ? 0 : 1;
 }
