@@ -108,17 +108,25 @@ std::atomic<bool> gSoloEscalar{false};
 // of a block meets the records at the same places and the patterns below are fixed.
 //
 // XORed with `flujo`, a block of the usual shape becomes its plain code characters where
-// the text holds a code and zero at its length bytes and commas. A lookup by the low four
-// bits, taken only at the codes, gives the character back for the four accepted ones, so
-// the block is of the usual shape when the lookup equals the plain bytes everywhere. Any
-// other code character, 'm' included, leaves the block to the scalar way.
-constexpr std::int32_t kApuestasBloque = 64;
+// the text holds a code and 0x80 at its length bytes and commas. A byte lookup by the low
+// four bits gives the character back for the four accepted ones, and 0 wherever bit 7 is
+// set, so the block is of the usual shape exactly when the lookup XOR the plain bytes
+// equals `fijos` (0x80 at the fixed bytes, 0 at the codes). Any other code character, 'm'
+// included, leaves the block to the scalar way. No mask registers are used: on these
+// processors moving a constant into one takes the shuffle port the lookups need.
 constexpr std::size_t kVectoresBloque = 19;
-constexpr std::size_t kBytesBloque = kApuestasBloque * kBytesRegistroApuesta;
-constexpr std::size_t kSalidasBloque = kApuestasBloque * kBytesApuesta / 64;  // vectors of rows
+constexpr std::size_t kBytesBloque = kApuestasBloqueVectorial * kBytesRegistroApuesta;
+constexpr std::size_t kSalidasBloque = kApuestasBloqueVectorial * kBytesApuesta / 64;  // vectors of rows
 static_assert(kBytesBloque == 64 * kVectoresBloque && kSalidasBloque == 6);
 
 using Vector64 = std::array<std::uint8_t, 64>;
+
+// The bytes row vector k takes from block vectors 3k..3k+3: byte `indice` of the pair 3k,
+// 3k+1, or of the pair 3k+2, 3k+3 where `segundoPar` is 0xFF.
+struct Recogida {
+  alignas(64) Vector64 indice{};
+  alignas(64) Vector64 segundoPar{};
+};
 
 struct PatronesBloque {
   // Lookups by the low four bits of a plain code character ('0', '1', '2', 'M' = 0x4D), the
@@ -127,14 +135,16 @@ struct PatronesBloque {
   alignas(64) Vector64 resultadoLocal{};
   alignas(64) Vector64 signoVisitante{};
   alignas(64) std::array<Vector64, kVectoresBloque> flujo{};
-  std::array<std::uint64_t, kVectoresBloque> codigos{};  // bit j: byte j of the vector is a code
-  // Row vector k takes its home characters from block vectors 3k..3k+3: byte `indice` of
-  // the pair 3k, 3k+1, or of the pair 3k+2, 3k+3 where the bit of `segundoPar` is set.
-  alignas(64) std::array<Vector64, kSalidasBloque> indiceLocal{};
-  alignas(64) std::array<Vector64, kSalidasBloque> indiceVisitante{};
-  std::array<std::uint64_t, kSalidasBloque> segundoParLocal{};
-  std::array<std::uint64_t, kSalidasBloque> segundoParVisitante{};
+  alignas(64) std::array<Vector64, kVectoresBloque> fijos{};
+  std::array<Recogida, kSalidasBloque> local{};
+  std::array<Recogida, kSalidasBloque> visitante{};
 };
+
+constexpr void PonerRecogida(Recogida& r, std::size_t j, std::size_t byte) {
+  if (byte >= 256) throw "a row vector reaches beyond its four block vectors";
+  r.indice[j] = static_cast<std::uint8_t>(byte % 128);
+  r.segundoPar[j] = byte >= 128 ? 0xFF : 0;
+}
 
 constexpr PatronesBloque CalcularPatrones() {
   PatronesBloque t;
@@ -148,26 +158,25 @@ constexpr PatronesBloque CalcularPatrones() {
   }
   for (std::size_t b = 0; b < kBytesBloque; ++b) {
     const std::size_t q = b % kBytesRegistroApuesta;  // byte of the record
-    std::uint8_t& flujo = t.flujo[b / 64][b % 64];
-    if (q == 0) {
-      flujo = static_cast<std::uint8_t>(kLongitudApuesta);
-    } else if (q >= 2 && EsComa(q - 2)) {
-      flujo = static_cast<std::uint8_t>(',' ^ kFlujoClaveTTO[q - 2]);
+    std::uint8_t flujo = 0x80 ^ static_cast<std::uint8_t>(q == 0 ? kLongitudApuesta : 0);
+    std::uint8_t fijo = 0x80;
+    if (q >= 2 && EsComa(q - 2)) {
+      flujo = static_cast<std::uint8_t>(0x80 ^ ',' ^ kFlujoClaveTTO[q - 2]);
     } else if (q >= 2) {
       flujo = kFlujoClaveTTO[q - 2];
-      t.codigos[b / 64] |= std::uint64_t{1} << (b % 64);
+      fijo = 0;
     }
+    t.flujo[b / 64][b % 64] = flujo;
+    t.fijos[b / 64][b % 64] = fijo;
   }
   for (std::size_t k = 0; k < kSalidasBloque; ++k) {
     for (std::size_t j = 0; j < 64; ++j) {
       const std::size_t resultado = 64 * k + j;
       const std::size_t local = kBytesRegistroApuesta * (resultado / kBytesApuesta) + 2 + 3 * (resultado % kBytesApuesta);
       const std::size_t desde = 3 * 64 * k;
-      if (local < desde || local + 1 >= desde + 256) throw "a row vector reaches beyond its four block vectors";
-      t.indiceLocal[k][j] = static_cast<std::uint8_t>((local - desde) % 128);
-      t.indiceVisitante[k][j] = static_cast<std::uint8_t>((local + 1 - desde) % 128);
-      if (local - desde >= 128) t.segundoParLocal[k] |= std::uint64_t{1} << j;
-      if (local + 1 - desde >= 128) t.segundoParVisitante[k] |= std::uint64_t{1} << j;
+      if (local < desde) throw "a row vector starts before its four block vectors";
+      PonerRecogida(t.local[k], j, local - desde);
+      PonerRecogida(t.visitante[k], j, local + 1 - desde);
     }
   }
   return t;
@@ -178,18 +187,25 @@ constexpr PatronesBloque kPatrones = CalcularPatrones();
 
 TANTEO_OBJETIVO_VECTORIAL inline __m512i Cargar(const Vector64& v) { return _mm512_load_si512(v.data()); }
 
-// Block vector v made plain, its differences from the usual shape gathered in `distinto`.
-TANTEO_OBJETIVO_VECTORIAL inline __m512i Claro(const char* bloque, std::size_t v, __m512i caracter, __m512i& distinto) {
+// Block vector v made plain, and where it differs from the usual shape (nonzero bytes).
+TANTEO_OBJETIVO_VECTORIAL inline __m512i Claro(const char* bloque, std::size_t v, __m512i caracter, __m512i& diferencia) {
   const __m512i claro = _mm512_xor_si512(_mm512_loadu_si512(bloque + 64 * v), Cargar(kPatrones.flujo[v]));
-  const __m512i esperado = _mm512_maskz_shuffle_epi8(kPatrones.codigos[v], caracter, claro);
-  distinto = _mm512_ternarylogic_epi32(distinto, claro, esperado, 0xF6);  // distinto | (claro ^ esperado)
+  diferencia = _mm512_ternarylogic_epi32(claro, _mm512_shuffle_epi8(caracter, claro), Cargar(kPatrones.fijos[v]),
+                                         0x96);  // a ^ b ^ c
   return claro;
 }
 
-TANTEO_OBJETIVO_VECTORIAL inline __m512i Recoger(const __m512i* claros, const Vector64& indice, std::uint64_t segundoPar) {
-  const __m512i i = Cargar(indice);
-  return _mm512_mask_blend_epi8(segundoPar, _mm512_permutex2var_epi8(claros[0], i, claros[1]),
-                                _mm512_permutex2var_epi8(claros[2], i, claros[3]));
+// a | b | c, in one instruction; written so, the compiler keeps the order and does not
+// hold every difference until the end.
+TANTEO_OBJETIVO_VECTORIAL inline __m512i O3(__m512i a, __m512i b, __m512i c) {
+  return _mm512_ternarylogic_epi32(a, b, c, 0xFE);
+}
+
+TANTEO_OBJETIVO_VECTORIAL inline __m512i Recoger(const __m512i* claros, const Recogida& r) {
+  const __m512i i = Cargar(r.indice);
+  return _mm512_ternarylogic_epi32(_mm512_permutex2var_epi8(claros[0], i, claros[1]),
+                                   _mm512_permutex2var_epi8(claros[2], i, claros[3]), Cargar(r.segundoPar),
+                                   0xD8);  // c ? b : a
 }
 
 // Decodes whole blocks while they are of the usual shape; returns how many were. The rows
@@ -201,16 +217,19 @@ TANTEO_OBJETIVO_VECTORIAL std::int32_t DecodificarBloques(const char* registros,
   const __m512i signoVisitante = Cargar(kPatrones.signoVisitante);
   for (std::int32_t b = 0; b < bloques; ++b) {
     const char* bloque = registros + static_cast<std::size_t>(b) * kBytesBloque;
-    std::uint8_t* salida = filas + static_cast<std::size_t>(b) * kApuestasBloque * kBytesApuesta;
-    __m512i distinto = _mm512_setzero_si512();
+    std::uint8_t* salida = filas + static_cast<std::size_t>(b) * kApuestasBloqueVectorial * kBytesApuesta;
     __m512i claros[kVectoresBloque];
-    claros[0] = Claro(bloque, 0, caracter, distinto);
+    __m512i diferencias[kVectoresBloque];
+    claros[0] = Claro(bloque, 0, caracter, diferencias[0]);
+    __m512i distinto = diferencias[0];
 #pragma GCC unroll 6
     for (std::size_t k = 0; k < kSalidasBloque; ++k) {
 #pragma GCC unroll 3
-      for (std::size_t v = 3 * k + 1; v <= 3 * k + 3; ++v) claros[v] = Claro(bloque, v, caracter, distinto);
-      const __m512i local = Recoger(claros + 3 * k, kPatrones.indiceLocal[k], kPatrones.segundoParLocal[k]);
-      const __m512i visitante = Recoger(claros + 3 * k, kPatrones.indiceVisitante[k], kPatrones.segundoParVisitante[k]);
+      for (std::size_t v = 3 * k + 1; v <= 3 * k + 3; ++v) claros[v] = Claro(bloque, v, caracter, diferencias[v]);
+      distinto = O3(distinto, diferencias[3 * k + 1], diferencias[3 * k + 2]);
+      distinto = O3(distinto, diferencias[3 * k + 3], diferencias[3 * k + 3]);
+      const __m512i local = Recoger(claros + 3 * k, kPatrones.local[k]);
+      const __m512i visitante = Recoger(claros + 3 * k, kPatrones.visitante[k]);
       _mm512_storeu_si512(salida + 64 * k, _mm512_add_epi8(_mm512_shuffle_epi8(resultadoLocal, local),
                                                            _mm512_shuffle_epi8(signoVisitante, visitante)));
     }
@@ -241,7 +260,7 @@ std::int32_t DecodificarApuestasTipicas(const char* registros, std::int32_t n, s
   std::int32_t k = 0;
 #ifdef TANTEO_VIA_VECTORIAL
   if (!gSoloEscalar.load(std::memory_order_relaxed) && ViaVectorialDisponible()) {
-    k = kApuestasBloque * DecodificarBloques(registros, n / kApuestasBloque, filas);
+    k = kApuestasBloqueVectorial * DecodificarBloques(registros, n / kApuestasBloqueVectorial, filas);
   }
 #endif
   while (k < n && DecodificarTipico(registros + static_cast<std::size_t>(k) * kBytesRegistroApuesta,

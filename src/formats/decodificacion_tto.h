@@ -16,9 +16,10 @@ inline constexpr std::array<std::size_t, kPartidos - 1> kComasApuesta = {2, 5, 8
 // A bet record of the usual shape: two length bytes and the text.
 inline constexpr std::size_t kBytesRegistroApuesta = 2 + kLongitudApuesta;
 
-// Two ways that give the same rows: the vector one (AVX-512 VBMI, 64 records at a time)
-// where the processor has it, and the scalar one everywhere.
+// Two ways that give the same rows: the vector one (AVX-512 VBMI) where the processor has
+// it, in blocks of this many records, and the scalar one everywhere.
 enum class ViaDecodificacion { Escalar, Vectorial };
+inline constexpr std::int32_t kApuestasBloqueVectorial = 64;
 
 bool ViaVectorialDisponible();
 
