@@ -51,7 +51,7 @@ FrmVentanaProceso::FrmVentanaProceso(GeneradorAleatorio& azar, QWidget* parent)
 
 ResultadoReduccion FrmVentanaProceso::Ejecutar(const PeticionReduccion& peticion) {
   show();
-  reloj_.start();
+  reloj_.invalidate();  // the first yield paints the opened window
   ReduccionVoraz reduccion(ventana_, azar_);
   const ResultadoReduccion resultado = reduccion.Reducir(peticion);
   close();

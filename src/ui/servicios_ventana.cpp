@@ -86,8 +86,7 @@ void ServiciosVentana::CargarPartidosJornada(std::string_view jornada, std::stri
 void ServiciosVentana::Calcular() {
   FrmPrincipal& ventana = Ventana();
   ComandosPrincipal& comandos = ventana.Comandos();
-  GeneradorAleatorio propio;  // only when the program has not handed its own over
-  ReductorVentana reductor(azar_ != nullptr ? *azar_ : propio, &ventana);
+  ReductorVentana reductor;
   EjecutarCondicionado(comandos.combinacion,
                        EntornoEjecucion{comandos.interaccion, ventana.ProgresoCalculo(), reductor, ventana});
 }
