@@ -1,18 +1,19 @@
 // "Cálculo del sistema": the window the reduction works in. It shows what VentanaProceso
-// holds whenever the reduction yields (repainting at most every few tenths of a second, as
-// the reduction yields very often) and offers imgDetener, the button that stops it.
+// holds whenever the reduction yields (repainting at most every tenth of a second, as the
+// reduction yields very often) and offers imgDetener, the picture that stops it. It has no
+// close command: it closes itself when the reduction ends.
 #pragma once
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
-#include <QToolButton>
 
 #include "engine/generador_aleatorio.h"
 #include "engine/progreso.h"
 #include "engine/reduccion.h"
 #include "engine/ventana_proceso.h"
+#include "ui/boton_imagen.h"
 
 namespace tanteo {
 
@@ -22,6 +23,10 @@ class FrmVentanaProceso final : public QDialog, private Progreso {
 
   // Opens the window, runs the reduction inside it, closes it and hands back its result.
   ResultadoReduccion Ejecutar(const PeticionReduccion& peticion);
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  void reject() override {}  // Escape does not end the reduction; imgDetener does
 
  private:
   void Avance(std::int64_t, std::int64_t) override {}
@@ -37,9 +42,10 @@ class FrmVentanaProceso final : public QDialog, private Progreso {
   QLabel* lblCiclos_;
   QLabel* lblApuestasReduccion_;
   QProgressBar* lblProgressBar_;
-  QToolButton* imgDetener_;
+  BotonImagen* imgDetener_;
   QElapsedTimer reloj_;
   bool detener_ = false;
+  bool calculando_ = false;
 };
 
 }  // namespace tanteo

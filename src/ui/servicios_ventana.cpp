@@ -86,7 +86,8 @@ void ServiciosVentana::CargarPartidosJornada(std::string_view jornada, std::stri
 void ServiciosVentana::Calcular() {
   FrmPrincipal& ventana = Ventana();
   ComandosPrincipal& comandos = ventana.Comandos();
-  ReductorVentana reductor;
+  GeneradorAleatorio propio;  // only when the program has not handed its own over
+  ReductorVentana reductor(azar_ != nullptr ? *azar_ : propio, &ventana);
   EjecutarCondicionado(comandos.combinacion,
                        EntornoEjecucion{comandos.interaccion, ventana.ProgresoCalculo(), reductor, ventana});
 }

@@ -179,5 +179,6 @@ int main(int argc, char* argv[]) {
   QTest::mouseClick(analisis.findChild<QWidget*>(QStringLiteral("cmdSwitch")), Qt::LeftButton);
   bien = Guardar(analisis, carpeta, QStringLiteral("analisis_porcentajes")) && bien;
   bien = tanteo::capturas::PantallasFiltros(programa, carpeta) && bien;
+  bien = tanteo::capturas::VentanaCalculo(programa, carpeta) && bien;
   return bien ? 0 : 1;
 }

@@ -22,4 +22,7 @@ inline bool Guardar(QWidget& ventana, const QDir& carpeta, const QString& nombre
 // The CB by results screen, the two selection dialogs and the reduction screen.
 bool PantallasFiltros(Programa& programa, const QDir& carpeta);
 
+// The calculation window during a reduction, stopped by its button, and what it leaves.
+bool VentanaCalculo(Programa& programa, const QDir& carpeta);
+
 }  // namespace tanteo::capturas

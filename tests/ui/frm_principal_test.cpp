@@ -439,21 +439,100 @@ class PruebaFrmPrincipal : public QObject {
     }
   }
 
-  // The reduction is not in this build: asked for, it gives no bets, as one stopped early.
-  void unaReduccionPedidaSinReduccionDejaCeroFinales() {
+  // The calculation window opens over the run with the main window's counters, reduces and
+  // hands its count back: two bets one match apart need one bet at "al 5".
+  void laVentanaDeCalculoReduceYDevuelveSuCuenta() {
     Banco b;
     for (int m = 1; m <= kPartidos; ++m) b.Pulsar(QStringLiteral("lblPartido%1_0").arg(m));
     b.Pulsar(QStringLiteral("lblPartido1_1"));
     b.combinacion.lstFiltros.Activar(FilaFiltro::Reduccion);
-    b.combinacion.reduccion.Tipo = 2;
+    b.combinacion.reduccion.Tipo = 1;
+    b.combinacion.reduccion.ActivarCiclos = 0;
+    QString titulo, enDirecto, condicionado;
+    bool sinCierre = false, cierreRechazado = false;
+    const auto vigia = Banco::Vigilar([&] {
+      QWidget* pantalla = QApplication::activeModalWidget();
+      if (pantalla == nullptr || pantalla->objectName() != QStringLiteral("frmVentanaProceso")) return false;
+      titulo = pantalla->windowTitle();
+      enDirecto = pantalla->findChild<QLabel*>(QStringLiteral("lblApuestasInicialesVP"))->text();
+      condicionado = pantalla->findChild<QLabel*>(QStringLiteral("lblApuestasCondicionadasVP"))->text();
+      sinCierre = !pantalla->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+      cierreRechazado = !pantalla->close() && pantalla->isVisible();
+      return true;
+    });
     b.Pulsar(QStringLiteral("lblMenu_4"));
+    QCOMPARE(titulo, QStringLiteral("Cálculo del sistema"));
+    QCOMPARE(enDirecto, QStringLiteral("2"));
+    QCOMPARE(condicionado, QStringLiteral("2"));
+    QVERIFY(sinCierre);
+    QVERIFY(cierreRechazado);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("2"));
+    QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("1"));
+    QCOMPARE(b.Control<QLabel>(QStringLiteral("lblApuestasReduccion"))->toolTip(), QStringLiteral("Obtenida en el ciclo: 1"));
+    QCOMPARE(b.combinacion.apuestas.TotalFinales, 1);
+    QVERIFY(b.ui.mensajes.empty());
+  }
+
+  // imgDetener pressed while the analysis works: no result, the main counter shows "0" and
+  // there is nothing to save.
+  void detenerDuranteElAnalisisDejaCeroFinales() {
+    Banco b;
+    for (int m = 1; m <= kPartidos; ++m) {
+      for (int r = 0; r < 5; ++r) b.Pulsar(QStringLiteral("lblPartido%1_%2").arg(m).arg(r));
+    }
+    b.combinacion.lstFiltros.Activar(FilaFiltro::Reduccion);
+    b.combinacion.reduccion.Tipo = 2;
+    QString cicloAlDetener;
+    const auto vigia = Banco::Vigilar([&] {
+      QWidget* pantalla = QApplication::activeModalWidget();
+      if (pantalla == nullptr || pantalla->objectName() != QStringLiteral("frmVentanaProceso")) return false;
+      cicloAlDetener = pantalla->findChild<QLabel*>(QStringLiteral("lblCiclos"))->text();
+      QWidget* detener = pantalla->findChild<QWidget*>(QStringLiteral("imgDetener"));
+      if (detener->toolTip() != QStringLiteral("Detener el proceso")) QTest::qFail("ayuda de imgDetener", __FILE__, __LINE__);
+      QTest::mouseClick(detener, Qt::LeftButton);
+      return true;
+    });
+    b.Pulsar(QStringLiteral("lblMenu_4"));
+    QCOMPARE(cicloAlDetener, QStringLiteral("Analizando ..."));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(b.Texto(QStringLiteral("lblApuCondicionadas")), QStringLiteral("15.625"));
     QCOMPARE(b.Texto(QStringLiteral("lblApuestasReduccion")), QStringLiteral("0"));
     QVERIFY(b.ui.mensajes.empty());
-    // Nothing to save: no dialog opens.
     b.Pulsar(QStringLiteral("lblMenu_6"));
     QCOMPARE(b.ui.Textos(), std::vector<std::string>{std::string(kErrorSinGenerarB)});
     QVERIFY(b.ui.dialogos.empty());
+  }
+
+  // With cycles the reduction goes on until imgDetener: the best result shown so far is
+  // what the main window gets.
+  void detenerEnLosCiclosGuardaElMejorResultado() {
+    Banco b;
+    for (int m = 1; m <= kPartidos; ++m) {
+      for (int r = 0; r < 3; ++r) b.Pulsar(QStringLiteral("lblPartido%1_%2").arg(m).arg(r));
+    }
+    b.combinacion.lstFiltros.Activar(FilaFiltro::Reduccion);
+    b.combinacion.reduccion.Tipo = 1;
+    QString mejor, ayuda;
+    const auto vigia = Banco::Vigilar([&] {
+      QWidget* pantalla = QApplication::activeModalWidget();
+      if (pantalla == nullptr || pantalla->objectName() != QStringLiteral("frmVentanaProceso")) return false;
+      auto* reduccion = pantalla->findChild<QLabel*>(QStringLiteral("lblApuestasReduccion"));
+      const QString ciclos = pantalla->findChild<QLabel*>(QStringLiteral("lblCiclos"))->text();
+      if (reduccion->text() == QStringLiteral("0") || ciclos.toInt() < 3) return false;
+      mejor = reduccion->text();
+      ayuda = reduccion->toolTip();
+      QTest::mouseClick(pantalla->findChild<QWidget*>(QStringLiteral("imgDetener")), Qt::LeftButton);
+      return true;
+    });
+    b.Pulsar(QStringLiteral("lblMenu_4"));
+    QVERIFY(!mejor.isEmpty());
+    QVERIFY2(mejor.toInt() > 0 && mejor.toInt() < 729, qPrintable(mejor));
+    QVERIFY(ayuda.startsWith(QStringLiteral("Obtenida en el ciclo: ")));
+    // A better result may have come between the last repaint and the stop.
+    const int finales = b.Texto(QStringLiteral("lblApuestasReduccion")).toInt();
+    QVERIFY(finales > 0 && finales <= mejor.toInt());
+    QCOMPARE(b.combinacion.apuestas.TotalFinales, finales);
   }
 
   void unCalculoDesdeArchivoDejaApagadosElCambioYLaVista() {
