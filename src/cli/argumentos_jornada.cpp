@@ -13,7 +13,7 @@ std::nullopt_t ErrorUso(const std::string& texto) {
   return std::nullopt;
 }
 
-bool EnSelector(const Selector& selector, std::string_view texto) {
+bool EnSelector(const ListaDesplegable& selector, std::string_view texto) {
   return std::find(selector.entradas.begin(), selector.entradas.end(), texto) != selector.entradas.end();
 }
 
@@ -32,8 +32,8 @@ std::optional<ArgumentosJornada> LeerArgumentosJornada(const std::vector<std::st
     if (i + 1 >= argumentos.size()) return ErrorUso("falta el valor de " + std::string(opcion));
     *destino = argumentos[i + 1];
   }
-  Selector jornadas;
-  Selector temporadas;
+  ListaDesplegable jornadas;
+  ListaDesplegable temporadas;
   RellenarJornadas(jornadas);
   RellenarTemporadas(temporadas, {});
   if (!EnSelector(jornadas, leidos.jornada)) return ErrorUso("--jornada debe ser un número de 1 a 99");

@@ -27,6 +27,8 @@ struct ListaDesplegable {
   }
 
   void SeleccionarPrimera() { indice = entradas.empty() ? -1 : 0; }
+
+  friend bool operator==(const ListaDesplegable&, const ListaDesplegable&) = default;
 };
 
 }  // namespace tanteo

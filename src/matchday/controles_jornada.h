@@ -8,8 +8,8 @@
 namespace tanteo {
 
 struct ControlesJornada {
-  Selector cboNumeroJornada;
-  Selector cboTemporada;
+  ListaDesplegable cboNumeroJornada;
+  ListaDesplegable cboTemporada;
   NombresEquipos txtPartido;
 };
 

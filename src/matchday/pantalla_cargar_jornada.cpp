@@ -7,8 +7,8 @@ namespace tanteo {
 namespace {
 
 // The same entry as `origen`, where it has one this list holds.
-void SeleccionarComo(Selector& destino, const Selector& origen) {
-  if (origen.seleccionado >= 0) destino.SeleccionarTexto(origen.Texto());
+void SeleccionarComo(ListaDesplegable& destino, const ListaDesplegable& origen) {
+  if (origen.indice >= 0) destino.PonerTexto(origen.Texto());
 }
 
 }  // namespace
@@ -37,8 +37,8 @@ void PantallaCargarJornada::imgInicializarPartidos() { controles.txtPartido.Vaci
 
 void PantallaCargarJornada::imgVolver() {
   principal_.txtPartido.nombre = controles.txtPartido.nombre;
-  principal_.cboNumeroJornada.seleccionado = controles.cboNumeroJornada.seleccionado;
-  principal_.cboTemporada.seleccionado = controles.cboTemporada.seleccionado;
+  principal_.cboNumeroJornada.indice = controles.cboNumeroJornada.indice;
+  principal_.cboTemporada.indice = controles.cboTemporada.indice;
 }
 
 }  // namespace tanteo

@@ -12,6 +12,7 @@
 #include "matchday/servicio_predeterminado.h"
 #include "ui/frm_alazar.h"
 #include "ui/frm_analisis.h"
+#include "ui/frm_cargar_jornada.h"
 #include "ui/frm_principal.h"
 #include "ui/progreso_qt.h"
 #include "ui/reductor_ventana.h"
@@ -54,24 +55,20 @@ bool ServiciosVentana::Disponible(Funcion funcion) const {
          funcion == Funcion::BaseAlAzar || funcion == Funcion::Analisis;
 }
 
+void ServiciosVentana::PonerVentana(FrmPrincipal& ventana) {
+  ventana_ = &ventana;
+  ventana.PonerAccion(QStringLiteral("cmdCargarJornada"), [this] { CargarJornada(); });
+}
+
 FrmPrincipal& ServiciosVentana::Ventana() const {
   if (ventana_ == nullptr) throw std::logic_error("los servicios no tienen ventana");
   return *ventana_;
 }
 
-// The selectors of the matchday service, as the window's lists hold them.
-void ServiciosVentana::RellenarJornadas(ListaDesplegable& lista) {
-  Selector selector;
-  tanteo::RellenarJornadas(selector);
-  lista.entradas = std::move(selector.entradas);
-  lista.indice = selector.seleccionado;
-}
+void ServiciosVentana::RellenarJornadas(ListaDesplegable& lista) { tanteo::RellenarJornadas(lista); }
 
 void ServiciosVentana::RellenarTemporadas(ListaDesplegable& lista) {
-  Selector selector;
-  tanteo::RellenarTemporadas(selector, plataforma_.Ahora());
-  lista.entradas = std::move(selector.entradas);
-  lista.indice = selector.seleccionado;
+  tanteo::RellenarTemporadas(lista, plataforma_.Ahora());
 }
 
 void ServiciosVentana::CargarPartidosJornada(std::string_view jornada, std::string_view temporada,
@@ -135,6 +132,21 @@ void ServiciosVentana::Analisis() {
 
 bool ServiciosVentana::EscribirFichero(const std::filesystem::path& fichero, std::string_view contenido) {
   return EscribirFicheroAtomicamente(fichero, contenido).ok;
+}
+
+// The screen works on its own copy of the main window's matchday controls; what it hands
+// back replaces the window's names first and its selections second, as set by the program
+// rather than picked, so no new fetch replaces the names just handed back.
+void ServiciosVentana::CargarJornada() {
+  FrmPrincipal& ventana = Ventana();
+  EstadoPrincipal& estado = ventana.Comandos().estado;
+  ControlesJornada principal{estado.cboNumeroJornada, estado.cboTemporada, {}};
+  for (int e = 1; e <= kEquipos; ++e) principal.txtPartido.nombre[e] = estado.txtPartido[e - 1];
+  FrmCargarJornada pantalla(principal, *servicioJornada_, plataforma_, interaccion_, &ventana);
+  if (pantalla.exec() != QDialog::Accepted) return;
+  for (int e = 1; e <= kEquipos; ++e) estado.txtPartido[e - 1] = principal.txtPartido.nombre[e];
+  estado.cboNumeroJornada.indice = principal.cboNumeroJornada.indice;
+  estado.cboTemporada.indice = principal.cboTemporada.indice;
 }
 
 }  // namespace tanteo

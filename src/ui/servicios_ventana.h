@@ -24,8 +24,9 @@ class ServiciosVentana : public ServiciosPrincipal {
   // `interaccion` shows the matchday service's failures.
   ServiciosVentana(Plataforma& plataforma, Interaccion& interaccion);
 
-  // The window the screens open over and read the combination from, once it exists.
-  void PonerVentana(FrmPrincipal& ventana) { ventana_ = &ventana; }
+  // The window the screens open over and read the combination from, once it exists; its
+  // "J" button opens the load-matchday screen.
+  void PonerVentana(FrmPrincipal& ventana);
   // The program's generator, for the random base.
   void PonerGenerador(GeneradorAleatorio& azar) { azar_ = &azar; }
 
@@ -44,6 +45,8 @@ class ServiciosVentana : public ServiciosPrincipal {
   void Garantias() override {}
   void Escrutinio(std::int32_t) override {}
   void SistemasPropios() override {}
+  // "Cargar Jornada" over the main window's selectors and team names.
+  void CargarJornada();
 
   bool EscribirFichero(const std::filesystem::path& fichero, std::string_view contenido) override;
 

@@ -37,8 +37,8 @@ class PantallaCargar : public ::testing::Test {
     plataforma.ahora = {2025, 8, 1};
     RellenarJornadas(principal.cboNumeroJornada);
     RellenarTemporadas(principal.cboTemporada, plataforma.ahora);
-    principal.cboNumeroJornada.SeleccionarTexto("12");
-    principal.cboTemporada.SeleccionarTexto("2023/2024");
+    principal.cboNumeroJornada.PonerTexto("12");
+    principal.cboTemporada.PonerTexto("2023/2024");
     for (int e = 1; e <= kEquipos; ++e) principal.txtPartido.nombre[e] = "Equipo" + std::to_string(e);
   }
 
@@ -68,8 +68,8 @@ TEST_F(PantallaCargar, AlAbrirCopiaSeleccionesYNombresDeLaVentanaPrincipal) {
 
 TEST_F(PantallaCargar, ConectarCargaLaJornadaElegidaEnLaPantallaMostrandoElAviso) {
   PantallaCargarJornada pantalla(principal, servicio, plataforma, interaccion);
-  pantalla.controles.cboNumeroJornada.SeleccionarTexto("3");
-  pantalla.controles.cboTemporada.SeleccionarTexto("2025/2026");
+  pantalla.controles.cboNumeroJornada.PonerTexto("3");
+  pantalla.controles.cboTemporada.PonerTexto("2025/2026");
   servicio.respuesta = pruebas::Respuesta({pruebas::PartidoEquipos(2, "Osasuna", "Girona")});
   pantalla.imgConectar(progreso);
 
@@ -100,8 +100,8 @@ TEST_F(PantallaCargar, InicializarFicheroYVolverALaVentanaPrincipal) {
   pantalla.imgCargarJornada();
   EXPECT_EQ(pantalla.controles.txtPartido.nombre[12], "Club 12");
 
-  pantalla.controles.cboNumeroJornada.SeleccionarTexto("30");
-  pantalla.controles.cboTemporada.SeleccionarTexto("2060/2061");
+  pantalla.controles.cboNumeroJornada.PonerTexto("30");
+  pantalla.controles.cboTemporada.PonerTexto("2060/2061");
   pantalla.imgVolver();
   EXPECT_EQ(principal.txtPartido.nombre, pantalla.controles.txtPartido.nombre);
   EXPECT_EQ(principal.cboNumeroJornada.Texto(), "30");

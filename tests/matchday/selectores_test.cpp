@@ -6,16 +6,16 @@ namespace tanteo {
 namespace {
 
 TEST(Selectores, JornadasDel1Al99ConLaPrimeraElegida) {
-  Selector s;
+  ListaDesplegable s;
   s.entradas = {"x"};
   RellenarJornadas(s);
   ASSERT_EQ(s.entradas.size(), 99u);
   EXPECT_EQ(s.entradas.front(), "1");
   EXPECT_EQ(s.entradas.back(), "99");
   EXPECT_EQ(s.Texto(), "1");
-  EXPECT_TRUE(s.SeleccionarTexto("12"));
-  EXPECT_EQ(s.seleccionado, 11);
-  EXPECT_FALSE(s.SeleccionarTexto("100"));
+  EXPECT_TRUE(s.PonerTexto("12"));
+  EXPECT_EQ(s.indice, 11);
+  EXPECT_FALSE(s.PonerTexto("100"));
   EXPECT_EQ(s.Texto(), "12");
 }
 
@@ -30,7 +30,7 @@ TEST(Selectores, TemporadaActualSegunElMes) {
       {{1990, 7, 31}, "1990/1991"},  // 1989/1990 is not on the list either
   };
   for (const Caso& c : casos) {
-    Selector s;
+    ListaDesplegable s;
     RellenarTemporadas(s, c.hoy);
     ASSERT_EQ(s.entradas.size(), 71u);
     EXPECT_EQ(s.entradas.front(), "1990/1991");

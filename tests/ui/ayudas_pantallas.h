@@ -49,6 +49,7 @@ inline void AlAbrirse(std::function<void(QWidget*)> pasos) {
 struct VentanaConFiltros {
   VentanaConFiltros() {
     ui.alFallar = [](const std::string& motivo) { QTest::qFail(motivo.c_str(), __FILE__, __LINE__); };
+    servicios.PonerVentana(ventana);
     ConectarPantallasFiltros(ventana, combinacion, pantallas);
     ventana.show();
   }

@@ -180,5 +180,6 @@ int main(int argc, char* argv[]) {
   bien = Guardar(analisis, carpeta, QStringLiteral("analisis_porcentajes")) && bien;
   bien = tanteo::capturas::PantallasFiltros(programa, carpeta) && bien;
   bien = tanteo::capturas::VentanaCalculo(programa, carpeta) && bien;
+  bien = tanteo::capturas::PantallaJornada(programa, carpeta) && bien;
   return bien ? 0 : 1;
 }

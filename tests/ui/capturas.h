@@ -25,4 +25,7 @@ bool PantallasFiltros(Programa& programa, const QDir& carpeta);
 // The calculation window during a reduction, stopped by its button, and what it leaves.
 bool VentanaCalculo(Programa& programa, const QDir& carpeta);
 
+// "Cargar Jornada" fetching matchday 2 of 2026/2027 from the sample source, and loaded.
+bool PantallaJornada(Programa& programa, const QDir& carpeta);
+
 }  // namespace tanteo::capturas

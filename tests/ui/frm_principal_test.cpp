@@ -230,7 +230,7 @@ class PruebaFrmPrincipal : public QObject {
     }
     QVERIFY(!b.Habilitado(QStringLiteral("lblMenu_1")));
     QVERIFY(!b.Habilitado(QStringLiteral("imgIco_1")));
-    QVERIFY(!b.Habilitado(QStringLiteral("cmdCargarJornada")));
+    QVERIFY(b.Habilitado(QStringLiteral("cmdCargarJornada")));
     int abiertas = 0;
     b.ventana->PonerAccion(QStringLiteral("menuAlgebra"), [&] { ++abiertas; });
     b.ventana->PonerAccion(QStringLiteral("lblMenu_1"), [&] { ++abiertas; });
