@@ -5,15 +5,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <random>
 #include <vector>
 
+#include "formats/descripcion_error.h"
+
 namespace tanteo {
 namespace {
-
-std::string DescripcionErrno(int error) { return std::strerror(error); }
 
 // Buffered writes straight to a file descriptor, remembering the first error.
 class SalidaDescriptor final : public SalidaFichero {
@@ -73,7 +72,7 @@ ResultadoEscritura EscribirAtomicamente(const std::filesystem::path& destino,
                                         const std::function<bool(SalidaFichero&)>& escritor) {
   const std::filesystem::path temporal = NombreTemporal(destino);
   const int fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return {false, DescripcionErrno(errno)};
+  if (fd < 0) return {false, DescripcionError(errno)};
 
   SalidaDescriptor salida(fd);
   bool seguir = false;
@@ -89,7 +88,7 @@ ResultadoEscritura EscribirAtomicamente(const std::filesystem::path& destino,
   if (!fallo.empty() || !seguir || error != 0) {
     ::unlink(temporal.c_str());
     if (!fallo.empty()) return {false, fallo};
-    if (error != 0) return {false, DescripcionErrno(error)};
+    if (error != 0) return {false, DescripcionError(error)};
     return {false, "Operación cancelada"};
   }
   // Keep the permissions of the file being replaced.
@@ -98,7 +97,7 @@ ResultadoEscritura EscribirAtomicamente(const std::filesystem::path& destino,
   if (::rename(temporal.c_str(), destino.c_str()) != 0) {
     const int e = errno;
     ::unlink(temporal.c_str());
-    return {false, DescripcionErrno(e)};
+    return {false, DescripcionError(e)};
   }
   return {true, {}};
 }

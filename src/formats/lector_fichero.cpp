@@ -7,17 +7,19 @@
 #include <cerrno>
 #include <cstring>
 
+#include "formats/descripcion_error.h"
+
 namespace tanteo {
 
 LectorFichero::LectorFichero(const std::filesystem::path& ruta) {
   fd_ = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd_ < 0) {
-    error_ = std::strerror(errno);
+    error_ = DescripcionError(errno);
     return;
   }
   struct stat datos {};
   if (::fstat(fd_, &datos) != 0 || S_ISDIR(datos.st_mode)) {
-    error_ = std::strerror(S_ISDIR(datos.st_mode) ? EISDIR : errno);
+    error_ = DescripcionError(S_ISDIR(datos.st_mode) ? EISDIR : errno);
     ::close(fd_);
     fd_ = -1;
     return;
@@ -41,7 +43,7 @@ void LectorFichero::Rellenar(std::size_t n) {
     const ssize_t leidos = ::read(fd_, datos_.get() + fin_, kBloque - static_cast<std::size_t>(fin_));
     if (leidos < 0) {
       if (errno == EINTR) continue;
-      error_ = std::strerror(errno);
+      error_ = DescripcionError(errno);
       return;
     }
     if (leidos == 0) {

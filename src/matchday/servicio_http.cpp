@@ -62,6 +62,16 @@ std::string Descripcion(CURLcode codigo, const Recepcion& recepcion) {
     case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_URL_MALFORMAT:
       return "dirección del servicio no válida (solo http:// o https://)";
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+      return "no se pudo establecer una conexión segura con el servidor";
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+      return "se cortó la conexión con el servidor";
+    case CURLE_TOO_MANY_REDIRECTS:
+      return "el servidor redirige demasiadas veces";
     case CURLE_WRITE_ERROR:
       if (recepcion.demasiadoGrande) return std::string(kRespuestaDemasiadoGrande);
       break;

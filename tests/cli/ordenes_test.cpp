@@ -99,7 +99,7 @@ TEST_F(OrdenesCli, ErroresYUso) {
 
   const Salida escritura = Ejecutar({"convertir", "vacia.txt", "no-existe/x.tto"});
   EXPECT_EQ(escritura.estado, 1);
-  EXPECT_TRUE(escritura.errores.ends_with("ERROR AL GUARDAR EL FICHERO (No such file or directory)\n")) << escritura.errores;
+  EXPECT_TRUE(escritura.errores.ends_with("ERROR AL GUARDAR EL FICHERO (No existe el fichero o la carpeta)\n")) << escritura.errores;
 
   const Salida desconocida = Ejecutar({"borrar"});
   EXPECT_EQ(desconocida.estado, 2);

@@ -62,7 +62,7 @@ TEST(EscrituraAtomica, CarpetaInexistenteONoEscribibleSeInforma) {
   pruebas::CarpetaTemporal dir;
   const auto r = EscribirFicheroAtomicamente(dir / "no-existe" / "a.txt", "x");
   EXPECT_FALSE(r.ok);
-  EXPECT_FALSE(r.descripcion.empty());
+  EXPECT_EQ(r.descripcion, "No existe el fichero o la carpeta");
 
   if (::geteuid() != 0) {  // root writes anywhere
     const auto destino = dir / "a.txt";

@@ -106,7 +106,7 @@ TEST(FicheroTTO, FicherosRotosFallanSinDejarNada) {
   TablaApuestas destino = TablaDe({"111111111111"});
   const ResultadoLectura r = LeerFicheroTTO(dir / "no-existe.tto", destino);
   EXPECT_FALSE(r.ok);
-  EXPECT_FALSE(r.descripcion.empty());
+  EXPECT_EQ(r.descripcion, "No existe el fichero o la carpeta");
   EXPECT_TRUE(destino.Vacia());
 }
 

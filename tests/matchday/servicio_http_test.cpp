@@ -72,6 +72,16 @@ TEST(ServicioHTTP, FallosDeConexionConSuDescripcion) {
   EXPECT_FALSE(rechazada.ok);
   EXPECT_EQ(rechazada.descripcion, "no se pudo conectar con el servidor");
 
+  // The connection closed with no answer, and an answer cut short.
+  for (const char* respuesta : {"", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n<quinigol"}) {
+    PuertoLocal cuelga(true);
+    std::thread hilo([&] { cuelga.RecibirPeticion(respuesta); });
+    const RespuestaServicio cortada = ServicioHTTP(cuelga.Base(), kCortos).Consultar("1", "2024/2025");
+    hilo.join();
+    EXPECT_FALSE(cortada.ok);
+    EXPECT_EQ(cortada.descripcion, "se cortó la conexión con el servidor") << respuesta;
+  }
+
   for (const char* base : {"ftp://127.0.0.1", "file:///etc", "gopher://127.0.0.1"}) {
     const RespuestaServicio r = ServicioHTTP(base, kCortos).Consultar("1", "2024/2025");
     EXPECT_FALSE(r.ok) << base;
