@@ -1,5 +1,6 @@
 #include "formats/decodificacion_tto.h"
 
+#include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cstring>
@@ -100,7 +101,7 @@ inline bool DecodificarTipico(const char* registro, std::uint8_t* fila) {
   return true;
 }
 
-std::atomic<bool> gSoloEscalar{false};
+std::atomic<ViaDecodificacion> gViaMaxima{ViaDecodificacion::AVX512};
 
 #ifdef TANTEO_VIA_VECTORIAL
 
@@ -238,29 +239,131 @@ TANTEO_OBJETIVO_VECTORIAL std::int32_t DecodificarBloques(const char* registros,
   return bloques;
 }
 
+// AVX2 way. 32 records make 608 bytes, 19 vectors of 32 bytes: the first half of the
+// AVX-512 block, so its keystream and fixed-byte patterns serve here too. A byte shuffle
+// only reaches within its 16-byte lane, so each result is computed where its home
+// character is (the away character brought there by a one-byte shift across vectors) and
+// each lane's results are packed to its front and stored one after another, every store
+// overwriting the slack of the one before. The stores reach past the block's rows: the
+// caller leaves room.
+constexpr std::int32_t kApuestasBloque256 = 32;
+constexpr std::size_t kBytesBloque256 = kApuestasBloque256 * kBytesRegistroApuesta;
+constexpr std::size_t kCarrilesBloque256 = kBytesBloque256 / 16;
+static_assert(kBytesBloque256 == 32 * kVectoresBloque && kCarrilesBloque256 == 2 * kVectoresBloque);
+
+struct Empaquetado256 {
+  // Per vector: the lane bytes holding home characters, in order, then 0x80 (none).
+  alignas(32) std::array<std::array<std::uint8_t, 32>, kVectoresBloque> indice{};
+  // Per lane: where its first result goes in the block's rows.
+  std::array<std::size_t, kCarrilesBloque256> destino{};
+};
+
+constexpr Empaquetado256 CalcularEmpaquetado256() {
+  Empaquetado256 t;
+  std::size_t resultados = 0;
+  for (std::size_t carril = 0; carril < kCarrilesBloque256; ++carril) {
+    t.destino[carril] = resultados;
+    auto& indice = t.indice[carril / 2];
+    const std::size_t base = 16 * (carril % 2);
+    std::size_t j = 0;
+    for (std::size_t b = 0; b < 16; ++b) {
+      const std::size_t q = (16 * carril + b) % kBytesRegistroApuesta;
+      if (q >= 2 && (q - 2) % 3 == 0) indice[base + j++] = static_cast<std::uint8_t>(b);
+    }
+    resultados += j;
+    for (; j < 16; ++j) indice[base + j] = 0x80;
+  }
+  if (resultados != kApuestasBloque256 * kBytesApuesta) throw "a block does not hold its rows";
+  return t;
+}
+constexpr Empaquetado256 kEmpaquetado256 = CalcularEmpaquetado256();
+
+#define TANTEO_OBJETIVO_AVX2 __attribute__((target("avx2")))
+
+TANTEO_OBJETIVO_AVX2 inline __m256i Cargar256(const std::uint8_t* v) {
+  return _mm256_load_si256(reinterpret_cast<const __m256i*>(v));
+}
+
+// How far the stores of a block reach past its rows, in rows (the last lane's 16-byte store).
+constexpr std::int32_t FilasDesborde256() {
+  std::size_t fin = 0;
+  for (std::size_t carril = 0; carril < kCarrilesBloque256; ++carril) fin = std::max(fin, kEmpaquetado256.destino[carril] + 16);
+  const std::size_t desborde = fin - kApuestasBloque256 * kBytesApuesta;
+  return static_cast<std::int32_t>((desborde + kBytesApuesta - 1) / kBytesApuesta);
+}
+constexpr std::int32_t kFilasDesborde256 = FilasDesborde256();
+
+// Decodes whole 32-record blocks while they are of the usual shape; returns how many were.
+// The stores of the last block reach kFilasDesborde256 rows past it.
+TANTEO_OBJETIVO_AVX2 std::int32_t DecodificarBloques256(const char* registros, std::int32_t bloques,
+                                                        std::uint8_t* filas) {
+  const __m256i caracter = Cargar256(kPatrones.caracter.data());
+  const __m256i resultadoLocal = Cargar256(kPatrones.resultadoLocal.data());
+  const __m256i signoVisitante = Cargar256(kPatrones.signoVisitante.data());
+  const std::uint8_t* flujo = kPatrones.flujo[0].data();
+  const std::uint8_t* fijos = kPatrones.fijos[0].data();
+  for (std::int32_t b = 0; b < bloques; ++b) {
+    const char* bloque = registros + static_cast<std::size_t>(b) * kBytesBloque256;
+    std::uint8_t* salida = filas + static_cast<std::size_t>(b) * kApuestasBloque256 * kBytesApuesta;
+    __m256i distinto = _mm256_setzero_si256();
+    __m256i claro = _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(bloque)), Cargar256(flujo));
+#pragma GCC unroll 19
+    for (std::size_t v = 0; v < kVectoresBloque; ++v) {
+      const __m256i siguiente =
+          v + 1 < kVectoresBloque
+              ? _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(bloque + 32 * (v + 1))),
+                                 Cargar256(flujo + 32 * (v + 1)))
+              : _mm256_setzero_si256();
+      distinto = _mm256_or_si256(distinto, _mm256_xor_si256(_mm256_xor_si256(claro, _mm256_shuffle_epi8(caracter, claro)),
+                                                            Cargar256(fijos + 32 * v)));
+      // Each byte's next one: the away character under its home character.
+      const __m256i visitante = _mm256_alignr_epi8(_mm256_permute2x128_si256(claro, siguiente, 0x21), claro, 1);
+      const __m256i resultados = _mm256_add_epi8(_mm256_shuffle_epi8(resultadoLocal, claro),
+                                                 _mm256_shuffle_epi8(signoVisitante, visitante));
+      const __m256i juntos = _mm256_shuffle_epi8(resultados, Cargar256(kEmpaquetado256.indice[v].data()));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(salida + kEmpaquetado256.destino[2 * v]),
+                       _mm256_castsi256_si128(juntos));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(salida + kEmpaquetado256.destino[2 * v + 1]),
+                       _mm256_extracti128_si256(juntos, 1));
+      claro = siguiente;
+    }
+    if (!_mm256_testz_si256(distinto, distinto)) return b;
+  }
+  return bloques;
+}
+
 #endif
 
 }  // namespace
 
-bool ViaVectorialDisponible() {
+bool ViaDisponible(ViaDecodificacion via) {
 #ifdef TANTEO_VIA_VECTORIAL
-  static const bool disponible = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-                                 __builtin_cpu_supports("avx512vbmi");
-  return disponible;
-#else
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  static const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                             __builtin_cpu_supports("avx512vbmi");
+  switch (via) {
+    case ViaDecodificacion::Escalar: return true;
+    case ViaDecodificacion::AVX2: return avx2;
+    case ViaDecodificacion::AVX512: return avx512;
+  }
   return false;
+#else
+  return via == ViaDecodificacion::Escalar;
 #endif
 }
 
-void ElegirViaDecodificacion(ViaDecodificacion via) {
-  gSoloEscalar.store(via == ViaDecodificacion::Escalar, std::memory_order_relaxed);
-}
+void ElegirViaDecodificacion(ViaDecodificacion via) { gViaMaxima.store(via, std::memory_order_relaxed); }
 
 std::int32_t DecodificarApuestasTipicas(const char* registros, std::int32_t n, std::uint8_t* filas) {
   std::int32_t k = 0;
 #ifdef TANTEO_VIA_VECTORIAL
-  if (!gSoloEscalar.load(std::memory_order_relaxed) && ViaVectorialDisponible()) {
+  const ViaDecodificacion maxima = gViaMaxima.load(std::memory_order_relaxed);
+  if (maxima >= ViaDecodificacion::AVX512 && ViaDisponible(ViaDecodificacion::AVX512)) {
     k = kApuestasBloqueVectorial * DecodificarBloques(registros, n / kApuestasBloqueVectorial, filas);
+  } else if (maxima >= ViaDecodificacion::AVX2 && ViaDisponible(ViaDecodificacion::AVX2)) {
+    // The rows the last block's stores reach past it must be among the n.
+    const std::int32_t bloques = n > kFilasDesborde256 ? (n - kFilasDesborde256) / kApuestasBloque256 : 0;
+    k = kApuestasBloque256 * DecodificarBloques256(registros, bloques, filas);
   }
 #endif
   while (k < n && DecodificarTipico(registros + static_cast<std::size_t>(k) * kBytesRegistroApuesta,

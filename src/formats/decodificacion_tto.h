@@ -16,15 +16,15 @@ inline constexpr std::array<std::size_t, kPartidos - 1> kComasApuesta = {2, 5, 8
 // A bet record of the usual shape: two length bytes and the text.
 inline constexpr std::size_t kBytesRegistroApuesta = 2 + kLongitudApuesta;
 
-// Two ways that give the same rows: the vector one (AVX-512 VBMI) where the processor has
-// it, in blocks of this many records, and the scalar one everywhere.
-enum class ViaDecodificacion { Escalar, Vectorial };
-inline constexpr std::int32_t kApuestasBloqueVectorial = 64;
+// Ways that give the same rows: the vector ones where the processor has them (AVX-512 VBMI
+// in blocks of 64 records, AVX2 in blocks of 32) and the scalar one everywhere.
+enum class ViaDecodificacion { Escalar, AVX2, AVX512 };
+inline constexpr std::int32_t kApuestasBloqueVectorial = 64;  // the largest block
 
-bool ViaVectorialDisponible();
+bool ViaDisponible(ViaDecodificacion via);
 
-// The way the readers take: the vector one when available, unless the scalar one was
-// chosen (tests compare both).
+// The fastest way the readers may take (the best available up to it; tests compare them).
+// The best available is the default.
 void ElegirViaDecodificacion(ViaDecodificacion via);
 
 // Decodes the consecutive records at `registros` (room for `n` of them, 19 bytes each) into
