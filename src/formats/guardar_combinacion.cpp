@@ -38,9 +38,12 @@ CombinacionGuardada GuardarApuestasCombinacion(Combinacion& combinacion, std::in
     progreso.Texto(kTextoGuardando);
     guardada.apuestasEscritas = GuardarFicheroApuestas(guardada.rutaTTO, cabecera, combinacion.apuestas.ApuestasFinales,
                                                        cuenta, &progreso, interaccion);
-    // The XML base goes beside the bets file whatever the writer reported.
-    if (escribirXML) escribirXML(CambiarExtension(guardada.rutaTTO, ".xml"));
-    combinacion.guardadaXML = true;
+    // The XML base goes beside the bets file whatever the writer reported. Only a base
+    // actually written counts as saved: without a writer the leaving question stays.
+    if (escribirXML) {
+      escribirXML(CambiarExtension(guardada.rutaTTO, ".xml"));
+      combinacion.guardadaXML = true;
+    }
   } catch (const std::exception& e) {
     interaccion.Error("ERROR AL GUARDAR EL FICHERO CON LA REDUCCION (" + std::string(e.what()) + ")");
   }

@@ -95,6 +95,16 @@ TEST_F(Guardado, ElXMLSeEscribeAunqueFalleElFicheroDeApuestas) {
   EXPECT_TRUE(c.guardadaXML);
 }
 
+TEST_F(Guardado, SinEscritorDelXMLLaCombinacionSigueSinGuardar) {
+  c.guardadaXML = false;
+  ui.ElegirFichero((dir / "semana.TTO").string());
+  const CombinacionGuardada g = GuardarApuestasCombinacion(c, 3, "base.xml", ui, progreso, {});
+  EXPECT_TRUE(g.apuestasEscritas);
+  EXPECT_TRUE(ui.mensajes.empty());
+  EXPECT_FALSE(c.guardadaXML);
+  EXPECT_FALSE(std::filesystem::exists(dir / "semana.xml"));
+}
+
 TEST_F(Guardado, UnFalloPosteriorSeAnunciaComoFalloDeLaReduccion) {
   c.guardadaXML = false;
   ui.ElegirFichero((dir / "semana.TTO").string());
