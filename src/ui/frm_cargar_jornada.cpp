@@ -117,13 +117,18 @@ FrmCargarJornada::FrmCargarJornada(ControlesJornada& principal, ServicioJornada&
   pie->addStretch();
   pie->addWidget(imgVolver);
 
-  auto* pila = new QVBoxLayout(this);
+  auto* pila = new QVBoxLayout;
   pila->setContentsMargins(12, 8, 12, 10);
   pila->setSpacing(8);
   pila->addWidget(eleccion);
   pila->addWidget(partidos);
   pila->addLayout(pie);
-  pila->setSizeConstraint(QLayout::SetFixedSize);
+  auto* todo = new QVBoxLayout(this);
+  todo->setContentsMargins(0, 0, 0, 0);
+  todo->setSpacing(0);
+  todo->addWidget(TiraTitulo(windowTitle(), this));
+  todo->addLayout(pila);
+  todo->setSizeConstraint(QLayout::SetFixedSize);
   Mostrar();
 }
 

@@ -72,12 +72,17 @@ FrmVentanaProceso::FrmVentanaProceso(GeneradorAleatorio& azar, QWidget* parent)
   sitio.setRetainSizeWhenHidden(true);  // the window keeps its size for the exact adjustment
   imgDetener_->setSizePolicy(sitio);
 
-  auto* pila = new QVBoxLayout(this);
+  auto* pila = new QVBoxLayout;
   pila->setContentsMargins(12, 8, 12, 10);
   pila->setSpacing(8);
   pila->addWidget(caja);
   pila->addWidget(imgDetener_, 0, Qt::AlignCenter);
-  pila->setSizeConstraint(QLayout::SetFixedSize);
+  auto* todo = new QVBoxLayout(this);
+  todo->setContentsMargins(0, 0, 0, 0);
+  todo->setSpacing(0);
+  todo->addWidget(TiraTitulo(windowTitle(), this));
+  todo->addLayout(pila);
+  todo->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 ResultadoReduccion FrmVentanaProceso::Ejecutar(const PeticionReduccion& peticion) {
