@@ -1,6 +1,7 @@
 #include "ui/estilo_pantallas.h"
 
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -34,16 +35,21 @@ void PrepararPantalla(QDialog& pantalla, const QString& nombre, const QString& t
   pantalla.setStyleSheet(EstiloPantallas() + estiloPropio);
 }
 
-QWidget* TiraTitulo(const QString& titulo, QWidget* padre) {
-  auto* tira = new QFrame(padre);
+void MontarConTitulo(QDialog& pantalla, QLayout* contenido) {
+  auto* tira = new QFrame(&pantalla);
   tira->setObjectName(QStringLiteral("tiraTitulo"));
   auto* fila = new QHBoxLayout(tira);
   fila->setContentsMargins(14, 8, 14, 8);
-  auto* texto = new QLabel(titulo, tira);
+  auto* texto = new QLabel(pantalla.windowTitle(), tira);
   texto->setObjectName(QStringLiteral("lblCaption"));
   fila->addWidget(texto);
   fila->addStretch();
-  return tira;
+  auto* todo = new QVBoxLayout(&pantalla);
+  todo->setContentsMargins(0, 0, 0, 0);
+  todo->setSpacing(0);
+  todo->addWidget(tira);
+  todo->addLayout(contenido);
+  todo->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QPushButton* BotonCabecera(const QString& nombre, const QString& texto, QWidget* padre) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -19,8 +20,9 @@ QString EstiloPantallas();
 void PrepararPantalla(QDialog& pantalla, const QString& nombre, const QString& titulo,
                       const QString& estiloPropio = QString());
 
-// The strip across the top of a screen with its caption.
-QWidget* TiraTitulo(const QString& titulo, QWidget* padre);
+// Lays the screen out as the blue strip with its caption across the top and `contenido`
+// under it, at the size they need.
+void MontarConTitulo(QDialog& pantalla, QLayout* contenido);
 
 // A column-title button in the blue of the main window's titles.
 QPushButton* BotonCabecera(const QString& nombre, const QString& texto, QWidget* padre);

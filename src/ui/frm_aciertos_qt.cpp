@@ -89,12 +89,7 @@ QLabel* DialogoSeleccionQt::CrearTitulo(const std::string& texto) {
 
 void DialogoSeleccionQt::Montar(QLayout* cuerpo) {
   cuerpo->setContentsMargins(16, 12, 16, 14);
-  auto* todo = new QVBoxLayout(this);
-  todo->setContentsMargins(0, 0, 0, 0);
-  todo->setSpacing(0);
-  todo->addWidget(TiraTitulo(windowTitle(), this));
-  todo->addLayout(cuerpo);
-  todo->setSizeConstraint(QLayout::SetFixedSize);
+  MontarConTitulo(*this, cuerpo);
 }
 
 void DialogoSeleccionQt::Pintar(QLabel* etiqueta, const EtiquetaSeleccion& aspecto) {

@@ -12,12 +12,11 @@
 #include "ui/estilo_pantallas.h"
 #include "ui/grafico_resultados.h"
 #include "ui/recursos.h"
+#include "ui/texto_qt.h"
 
 namespace tanteo {
 
 namespace {
-
-QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 
 // Cells that hold bets take the light yellow of RGB 255, 255, 192.
 constexpr const char* kConApuestas = "background:#FFFFC0; color:#000000; border:1px solid #D8CF8A;";

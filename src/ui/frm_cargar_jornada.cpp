@@ -11,12 +11,11 @@
 
 #include "ui/boton_imagen.h"
 #include "ui/estilo_pantallas.h"
+#include "ui/texto_qt.h"
 
 namespace tanteo {
 
 namespace {
-
-QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 
 QComboBox* Selector(const QString& nombre, const ListaDesplegable& lista, QWidget* padre) {
   auto* cbo = new QComboBox(padre);
@@ -123,12 +122,7 @@ FrmCargarJornada::FrmCargarJornada(ControlesJornada& principal, ServicioJornada&
   pila->addWidget(eleccion);
   pila->addWidget(partidos);
   pila->addLayout(pie);
-  auto* todo = new QVBoxLayout(this);
-  todo->setContentsMargins(0, 0, 0, 0);
-  todo->setSpacing(0);
-  todo->addWidget(TiraTitulo(windowTitle(), this));
-  todo->addLayout(pila);
-  todo->setSizeConstraint(QLayout::SetFixedSize);
+  MontarConTitulo(*this, pila);
   Mostrar();
 }
 

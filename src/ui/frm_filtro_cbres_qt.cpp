@@ -10,12 +10,11 @@
 #include <QVBoxLayout>
 
 #include "ui/estilo_pantallas.h"
+#include "ui/texto_qt.h"
 
 namespace tanteo {
 
 namespace {
-
-QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 
 constexpr int kAnchoColumna = 84;
 // Grid columns: match number, home team, away team, a gap, then the four CBs.

@@ -30,12 +30,12 @@
 #include "ui/manual.h"
 #include "ui/progreso_qt.h"
 #include "ui/recursos.h"
+#include "ui/texto_qt.h"
 
 namespace tanteo {
 
 namespace {
 
-QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 QString Indexado(const char* nombre, int indice) { return QString::fromLatin1(nombre) + QLatin1Char('_') + QString::number(indice); }
 
 // The command strip: caption, tooltip and icon of each lblMenu.

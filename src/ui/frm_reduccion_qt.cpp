@@ -14,12 +14,11 @@
 
 #include "conditions/filtro_teclas_numericas.h"
 #include "ui/etiqueta_pulsable.h"
+#include "ui/texto_qt.h"
 
 namespace tanteo {
 
 namespace {
-
-QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 
 // A caption that works its control when clicked, as a label beside a box does.
 EtiquetaPulsable* Leyenda(const char* nombre, const QString& texto, QWidget* padre) {

@@ -77,12 +77,7 @@ FrmVentanaProceso::FrmVentanaProceso(GeneradorAleatorio& azar, QWidget* parent)
   pila->setSpacing(8);
   pila->addWidget(caja);
   pila->addWidget(imgDetener_, 0, Qt::AlignCenter);
-  auto* todo = new QVBoxLayout(this);
-  todo->setContentsMargins(0, 0, 0, 0);
-  todo->setSpacing(0);
-  todo->addWidget(TiraTitulo(windowTitle(), this));
-  todo->addLayout(pila);
-  todo->setSizeConstraint(QLayout::SetFixedSize);
+  MontarConTitulo(*this, pila);
 }
 
 ResultadoReduccion FrmVentanaProceso::Ejecutar(const PeticionReduccion& peticion) {

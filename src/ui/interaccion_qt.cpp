@@ -1,4 +1,5 @@
 #include "ui/interaccion_qt.h"
+#include "ui/texto_qt.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -7,8 +8,6 @@
 namespace tanteo {
 
 namespace {
-
-QString Qt8(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 
 QMessageBox::Icon IconoQt(Icono icono) {
   switch (icono) {
@@ -28,12 +27,12 @@ QWidget* InteraccionQt::Padre() const {
 }
 
 void InteraccionQt::Mensaje(Icono icono, std::string_view texto) {
-  QMessageBox caja(IconoQt(icono), QStringLiteral("TANTEO"), Qt8(texto), QMessageBox::Ok, Padre());
+  QMessageBox caja(IconoQt(icono), QStringLiteral("TANTEO"), Q(texto), QMessageBox::Ok, Padre());
   caja.exec();
 }
 
 bool InteraccionQt::Pregunta(std::string_view texto) {
-  QMessageBox caja(QMessageBox::Question, QStringLiteral("TANTEO"), Qt8(texto), QMessageBox::Yes | QMessageBox::No,
+  QMessageBox caja(QMessageBox::Question, QStringLiteral("TANTEO"), Q(texto), QMessageBox::Yes | QMessageBox::No,
                    Padre());
   caja.setDefaultButton(QMessageBox::No);
   caja.setEscapeButton(QMessageBox::No);
@@ -45,7 +44,7 @@ std::optional<std::string> InteraccionQt::AbrirFichero(const DialogoFichero& dia
 std::optional<std::string> InteraccionQt::GuardarFichero(const DialogoFichero& dialogo) { return Dialogo(dialogo, true); }
 
 std::optional<std::string> InteraccionQt::Dialogo(const DialogoFichero& dialogo, bool guardar) {
-  QFileDialog caja(Padre(), Qt8(dialogo.titulo));
+  QFileDialog caja(Padre(), Q(dialogo.titulo));
   caja.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   caja.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (guardar && !dialogo.confirmarSobrescritura) caja.setOption(QFileDialog::DontConfirmOverwrite);
@@ -54,13 +53,13 @@ std::optional<std::string> InteraccionQt::Dialogo(const DialogoFichero& dialogo,
     caja.setNameFilters(filtros);
     caja.selectNameFilter(filtros.value(std::max(0, dialogo.filtroInicial - 1), filtros.front()));
   }
-  if (!dialogo.nombreInicial.empty()) caja.selectFile(Qt8(dialogo.nombreInicial));
+  if (!dialogo.nombreInicial.empty()) caja.selectFile(Q(dialogo.nombreInicial));
   if (caja.exec() != QDialog::Accepted || caja.selectedFiles().isEmpty()) return std::nullopt;
   return caja.selectedFiles().front().toStdString();
 }
 
 QStringList FiltrosQt(std::string_view filtro) {
-  const QStringList partes = Qt8(filtro).split(QLatin1Char('|'));
+  const QStringList partes = Q(filtro).split(QLatin1Char('|'));
   QStringList filtros;
   for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
     QString descripcion = partes[i].trimmed();

@@ -65,12 +65,7 @@ void PantallaFiltroQt::Montar(QBoxLayout* cuerpo, QWidget* centro) {
   contenido->addLayout(cuerpo);
   contenido->addLayout(pie);
 
-  auto* todo = new QVBoxLayout(this);
-  todo->setContentsMargins(0, 0, 0, 0);
-  todo->setSpacing(0);
-  todo->addWidget(TiraTitulo(windowTitle(), this));
-  todo->addLayout(contenido);
-  todo->setSizeConstraint(QLayout::SetFixedSize);
+  MontarConTitulo(*this, contenido);
   MostrarActivacion();
 }
 

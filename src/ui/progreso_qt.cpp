@@ -1,4 +1,5 @@
 #include "ui/progreso_qt.h"
+#include "ui/texto_qt.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -15,7 +16,7 @@ void ProgresoQt::Avance(std::int64_t hecho, std::int64_t total) {
 }
 
 void ProgresoQt::Texto(std::string_view texto) {
-  if (texto_) texto_->setText(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+  if (texto_) texto_->setText(Q(texto));
 }
 
 void ProgresoQt::Ceder() {

@@ -16,6 +16,7 @@
 #include "ui/frm_principal.h"
 #include "ui/pantallas_filtros_qt.h"
 #include "ui/servicios_ventana.h"
+#include "ui/texto_qt.h"
 
 namespace tanteo::pruebas {
 
@@ -26,7 +27,7 @@ T* Hijo(QObject* pantalla, const QString& nombre) {
   return control;
 }
 
-inline QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
+using tanteo::Q;
 
 // Runs `pasos` on the modal screen the next call opens, once it is up. A failed check must
 // not leave the screen waiting for a click: it is shut so the test can report.

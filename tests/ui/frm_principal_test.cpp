@@ -29,6 +29,7 @@
 #include "ui/frm_principal.h"
 #include "ui/progreso_qt.h"
 #include "ui/servicios_ventana.h"
+#include "ui/texto_qt.h"
 
 namespace tanteo {
 
@@ -126,8 +127,6 @@ struct Banco {
   ComandosPrincipal comandos{combinacion, ui, plataforma, servicios};
   std::unique_ptr<FrmPrincipal> ventana;
 };
-
-QString Q(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 
 }  // namespace
 
